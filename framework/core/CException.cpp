@@ -1,0 +1,3 @@
+#include "CException.hpp"
+
+AFX_IMPLEMENT_CLASS(CException, CObject, &CObject::AfxConstruct)

@@ -1,0 +1,3 @@
+#include "CUserException.hpp"
+
+AFX_IMPLEMENT_CLASS(CUserException, CException, &CObject::AfxConstruct)

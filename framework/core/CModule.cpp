@@ -104,6 +104,23 @@ CModule * CModule::FromInstance(HINSTANCE instance) {
     return it == registry.modules.end() ? nullptr : it->second;
 }
 
+CModule * CModule::LoadLibrary(char const * path, CString & error) {
+    void * handle = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        char const * reason = dlerror();
+        error = reason ? reason : "cannot be loaded";
+        return nullptr;
+    }
+    CString const file = RealPath(path);
+    ModuleRegistry & registry = Registry();
+    std::lock_guard guard(registry.lock);
+    for (auto const & [instance, module] : registry.modules)
+        if (module->m_filename == file)
+            return module;
+    error = CString(path) + ": the library has no module object";
+    return nullptr;
+}
+
 CResource const * CModule::LoadResource(CEntity const & entity, UINT type) {
     CModule const * module = entity.GetModule();
     if (!module || !module->m_instance)

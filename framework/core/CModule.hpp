@@ -38,6 +38,11 @@ public:
     // The module object bound to an instance handle, or null.
     static CModule * FromInstance(HINSTANCE instance);
 
+    // Loads a shared library (a host's module of item classes) and returns the module
+    // object that its entry point created. Null, with the reason in `error`, when the
+    // library cannot be loaded or has no module object. The library stays loaded.
+    static CModule * LoadLibrary(char const * path, CString & error);
+
 private:
     int m_kind;
     HINSTANCE m_instance = nullptr;

@@ -1,6 +1,8 @@
 #include "CObject.hpp"
 
-CRuntimeClass CObject::m_afxClass("CObject", sizeof(CObject), nullptr, &CObject::AfxConstruct);
+static char const afxAnchor_CObject = 0;
+CRuntimeClass CObject::m_afxClass("CObject", sizeof(CObject), nullptr, &CObject::AfxConstruct,
+                                  CGuid(), &afxAnchor_CObject);
 
 CObject * CObject::AfxConstruct(void * p) {
     return new (p) CObject;

@@ -27,9 +27,10 @@ ClassRegistry & Registry() {
 } // namespace
 
 CRuntimeClass::CRuntimeClass(char const * name, UINT size, CRuntimeClass const * base,
-                             AfxConstructFunction construct, CGuid const & guid)
+                             AfxConstructFunction construct, CGuid const & guid,
+                             void const * anchor)
     : m_name(name), m_size(size), m_base(base), m_construct(construct), m_guid(guid),
-      m_instance(AfxModuleOf(this)) {
+      m_instance(AfxModuleOf(anchor)) {
     ClassRegistry & registry = Registry();
     std::lock_guard guard(registry.lock);
     registry.classes.emplace(std::make_pair(m_instance, std::string_view(m_name)), this);
@@ -75,4 +76,17 @@ CRuntimeClass const * CRuntimeClass::FindClass(CEntity const & entity) {
     auto it = registry.classes.find(
         std::make_pair(module->GetInstance(), std::string_view(entity.GetName())));
     return it == registry.classes.end() ? nullptr : it->second;
+}
+
+UINT CRuntimeClass::GetClasses(CModule const * module, CArray<CRuntimeClass const *> & classes) {
+    classes.Empty();
+    if (!module)
+        return 0;
+    ClassRegistry & registry = Registry();
+    std::lock_guard guard(registry.lock);
+    HINSTANCE const instance = module->GetInstance();
+    for (auto it = registry.classes.lower_bound(std::make_pair(instance, std::string_view()));
+         it != registry.classes.end() && it->first.first == instance; ++it)
+        classes.Append(it->second);
+    return classes.GetCount();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AfxTypes.hpp"
+#include "CArray.hpp"
 #include "CGuid.hpp"
 #include "haldencore_export.h"
 
@@ -17,8 +18,11 @@ using AfxConstructFunction = CObject * (*)(void * p);
 // class can be found by name while its module is loaded.
 class HALDENCORE_EXPORT CRuntimeClass {
 public:
+    // `anchor` is an address inside the registering module (the registration macros pass
+    // one with internal linkage); the record itself may live elsewhere, since a program
+    // that uses a library's record can hold the record's storage.
     CRuntimeClass(char const * name, UINT size, CRuntimeClass const * base,
-                  AfxConstructFunction construct, CGuid const & guid = CGuid());
+                  AfxConstructFunction construct, CGuid const & guid, void const * anchor);
     ~CRuntimeClass();
     CRuntimeClass(CRuntimeClass const &) = delete;
     CRuntimeClass & operator=(CRuntimeClass const &) = delete;
@@ -43,6 +47,9 @@ public:
     // The record registered under the entity's name by the entity's module; null when that
     // module registered no class of that name. Names compare with regard to case.
     static CRuntimeClass const * FindClass(CEntity const & entity);
+
+    // Every record that a module registered, ordered by name; returns the count.
+    static UINT GetClasses(CModule const * module, CArray<CRuntimeClass const *> & classes);
 
 private:
     char const * m_name;
@@ -72,7 +79,9 @@ public:                                                                         
 #define AFX_DECLARE_CONSTRUCT(cls) static CObject * AfxConstruct(void * p);
 
 #define AFX_IMPLEMENT_CLASS(cls, base, construct)                                                  \
-    CRuntimeClass cls::m_afxClass(#cls, sizeof(cls), &base::m_afxClass, construct);
+    static char const afxAnchor_##cls = 0;                                                         \
+    CRuntimeClass cls::m_afxClass(#cls, sizeof(cls), &base::m_afxClass, construct, CGuid(),        \
+                                  &afxAnchor_##cls);
 
 #define AFX_IMPLEMENT_DYNCREATE(cls, base)                                                         \
     CObject * cls::AfxConstruct(void * p) {                                                        \

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test twice: in a plain build tree, and in
+# a second tree built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/setup.sh"
+
+jobs=$(nproc)
+
+configure_and_build "$root/build"
+ctest --test-dir "$root/build" --output-on-failure --parallel "$jobs"
+"$root/build/bin/vantorui-demo" >/dev/null
+
+configure_and_build "$root/build-sanitize" -DVANTOR_SANITIZE=ON
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+ctest --test-dir "$root/build-sanitize" --output-on-failure --parallel "$jobs"
+"$root/build-sanitize/bin/vantorui-demo" >/dev/null
+echo "All tests passed in both trees."

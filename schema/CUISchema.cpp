@@ -123,8 +123,9 @@ void CUISchema::LoadListPass(CRuntimeClass const * cls) {
         VantorOemStrings(record.m_format);
         VantorOemStrings(record.m_tip);
         if (!record.m_class) {
-            AfxTrace("Schema record %s of %s dropped: no element class \"%s\"\n",
-                     record.m_tag.GetString(), name.GetString(), className.GetString());
+            AfxTrace("Schema record %s of %s (language %u) dropped: no element class \"%s\"\n",
+                     record.m_tag.GetString(), name.GetString(), res->GetLanguage(),
+                     className.GetString());
             continue;
         }
         if (record.m_labelAlt.IsEmpty())

@@ -11,7 +11,7 @@ configure_and_build "$root/build"
 ctest --test-dir "$root/build" --output-on-failure --parallel "$jobs"
 "$root/build/bin/vantorui-demo" >/dev/null
 
-configure_and_build "$root/build-sanitize" -DVANTOR_SANITIZE=ON
+configure_and_build "$root/build-sanitize" -DVANTOR_SANITIZE=ON -DVANTOR_BENCH=OFF
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 ctest --test-dir "$root/build-sanitize" --output-on-failure --parallel "$jobs"

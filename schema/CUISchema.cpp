@@ -38,6 +38,18 @@ CRuntimeClass const * FindElementClass(char const * name) {
     return CRuntimeClass::FindClass(CEntity(VantorUIModule(), name));
 }
 
+// The element class of a record read from a source, or null with a trace line that tells
+// a host why the record is missing.
+CRuntimeClass const * RecordClass(CString const & className, CString const & tag,
+                                  CUIDataOrigin const & origin) {
+    CRuntimeClass const * cls = FindElementClass(className);
+    if (!cls)
+        AfxTrace("Schema record %s of %s (language %u) dropped: no element class \"%s\"\n",
+                 tag.GetString(), origin.m_source.GetString(), origin.m_language,
+                 className.GetString());
+    return cls;
+}
+
 // The class at which the schema walk stops: the item base whose records are not the
 // item's own. It is looked up by name so that the walk stops there as soon as the class is
 // registered.
@@ -99,6 +111,7 @@ void CUISchema::LoadListPass(CRuntimeClass const * cls) {
         return;
     auto const * text = static_cast<char const *>(res->GetData());
     char const * const end = text + res->GetSize();
+    CUIDataOrigin const origin{name, res->GetLanguage()};
     CArray<CString> fields;
     while (text < end) {
         auto const * nul = static_cast<char const *>(std::memchr(text, '\0', end - text));
@@ -116,23 +129,18 @@ void CUISchema::LoadListPass(CRuntimeClass const * cls) {
         record.m_tag = Field(fields, 0);
         record.m_label = Field(fields, 1);
         record.m_labelAlt = Field(fields, 2);
-        CString const className = Field(fields, 3);
-        record.m_class = FindElementClass(className);
+        record.m_class = RecordClass(Field(fields, 3), record.m_tag, origin);
         record.m_format = Field(fields, 4);
         record.m_tip = Field(fields, 5);
         VantorOemStrings(record.m_format);
         VantorOemStrings(record.m_tip);
-        if (!record.m_class) {
-            AfxTrace("Schema record %s of %s (language %u) dropped: no element class \"%s\"\n",
-                     record.m_tag.GetString(), name.GetString(), res->GetLanguage(),
-                     className.GetString());
+        if (!record.m_class)
             continue;
-        }
         if (record.m_labelAlt.IsEmpty())
             record.m_labelAlt = record.m_label;
         if (m_index.Find(record.m_tag))
             continue;
-        AddRecord(std::move(record), CUIDataOrigin{name, res->GetLanguage()});
+        AddRecord(std::move(record), CUIDataOrigin(origin));
     }
 }
 
@@ -157,7 +165,7 @@ int CUISchema::LoadFromFile(char const * name) {
 
     LCID const locale = GetThreadLocale();
     bool skipping = IsFrench(locale);
-    LCID const language = skipping ? locale : 0;
+    CUIDataOrigin const origin{path, skipping ? locale : 0};
     CArray<CString> fields;
     for (;;) {
         char line[256];
@@ -181,17 +189,13 @@ int CUISchema::LoadFromFile(char const * name) {
         record.m_tag = Field(fields, 0);
         record.m_labelAlt = Field(fields, 1);
         record.m_label = Field(fields, 2);
-        CString const className = Field(fields, 3);
-        record.m_class = FindElementClass(className);
+        record.m_class = RecordClass(Field(fields, 3), record.m_tag, origin);
         record.m_format = Field(fields, 4);
-        if (!record.m_class) {
-            AfxTrace("Schema record %s of %s dropped: no element class \"%s\"\n",
-                     record.m_tag.GetString(), path.GetString(), className.GetString());
+        if (!record.m_class)
             continue;
-        }
         if (record.m_label.IsEmpty())
             record.m_label = record.m_labelAlt;
-        AddRecord(std::move(record), CUIDataOrigin{path, language});
+        AddRecord(std::move(record), CUIDataOrigin(origin));
     }
     std::fclose(file);
     return 1;

@@ -1,0 +1,244 @@
+#include "CAutomation.hpp"
+
+#include "CClock.hpp"
+#include "CMessageBox.hpp"
+#include "CWnd.hpp"
+#include "VirtualKeys.hpp"
+#include "internal/CWindowManager.hpp"
+
+#include <deque>
+
+namespace {
+
+struct AutomationState {
+    CManualClock clock;
+    std::deque<CAutomation::ModalAction> actions;
+    bool started = false;
+};
+
+AutomationState & State() {
+    static auto * state = new AutomationState;
+    return *state;
+}
+
+CPoint ScreenPoint(CWnd * wnd, CPoint client) {
+    wnd->ClientToScreen(client);
+    return client;
+}
+
+CPoint Centre(CWnd * wnd) {
+    CRect const client = wnd->GetClientRect();
+    return CPoint(client.Width() / 2, client.Height() / 2);
+}
+
+// Decodes one code point of UTF-8; a malformed byte stands for itself.
+UINT NextCodePoint(char const *& text) {
+    auto const * p = reinterpret_cast<unsigned char const *>(text);
+    UINT code = *p;
+    int extra = code >= 0xF0 ? 3 : code >= 0xE0 ? 2 : code >= 0xC0 ? 1 : 0;
+    int used = 1;
+    if (extra) {
+        code &= 0x3F >> extra;
+        for (int i = 1; i <= extra && (p[i] & 0xC0) == 0x80; ++i, ++used)
+            code = code << 6 | (p[i] & 0x3F);
+        if (used != extra + 1)
+            code = *p;
+    }
+    text += used;
+    return code;
+}
+
+} // namespace
+
+void CAutomation::Start() {
+    AutomationState & state = State();
+    CClock::SetCurrent(&state.clock);
+    CWindowManager & manager = CWindowManager::Get();
+    manager.SetModalStartFunction([](HWND hwnd) {
+        AutomationState & s = State();
+        if (s.actions.empty())
+            return;
+        ModalAction action = std::move(s.actions.front());
+        s.actions.pop_front();
+        if (CWnd * modal = CWnd::FromHandle(hwnd))
+            action(*modal);
+    });
+    // Headless, nothing else will ever come: a loop that is still waiting is cancelled.
+    manager.SetWaitFunction(nullptr);
+    state.started = true;
+}
+
+void CAutomation::Stop() {
+    AutomationState & state = State();
+    CClock::SetCurrent(nullptr);
+    state.actions.clear();
+    CWindowManager::Get().SetModalStartFunction(nullptr);
+    state.started = false;
+}
+
+void CAutomation::PressKey(UINT key, UINT modifiers) {
+    if (modifiers & modShift)
+        CInput::KeyDown(VK_SHIFT);
+    if (modifiers & modControl)
+        CInput::KeyDown(VK_CONTROL);
+    if (modifiers & modAlt)
+        CInput::KeyDown(VK_MENU);
+    CInput::KeyDown(key);
+    CInput::KeyUp(key);
+    if (modifiers & modAlt)
+        CInput::KeyUp(VK_MENU);
+    if (modifiers & modControl)
+        CInput::KeyUp(VK_CONTROL);
+    if (modifiers & modShift)
+        CInput::KeyUp(VK_SHIFT);
+    Pump();
+}
+
+void CAutomation::KeyDown(UINT key) {
+    CInput::KeyDown(key);
+    Pump();
+}
+
+void CAutomation::KeyUp(UINT key) {
+    CInput::KeyUp(key);
+    Pump();
+}
+
+void CAutomation::TypeText(char const * text) {
+    while (text && *text) {
+        UINT const code = NextCodePoint(text);
+        switch (code) {
+        case '\t':
+            PressKey(VK_TAB);
+            break;
+        case '\r':
+        case '\n':
+            PressKey(VK_RETURN);
+            break;
+        case 27:
+            PressKey(VK_ESCAPE);
+            break;
+        case '\b':
+            PressKey(VK_BACK);
+            break;
+        default:
+            CInput::Char(code);
+            Pump();
+            break;
+        }
+    }
+}
+
+void CAutomation::Click(CWnd * wnd) {
+    Click(wnd, Centre(wnd));
+}
+
+void CAutomation::Click(CWnd * wnd, CPoint client) {
+    ClickAt(ScreenPoint(wnd, client));
+}
+
+void CAutomation::DoubleClick(CWnd * wnd) {
+    DoubleClick(wnd, Centre(wnd));
+}
+
+void CAutomation::DoubleClick(CWnd * wnd, CPoint client) {
+    CInput::DoubleClick(ScreenPoint(wnd, client), CInput::buttonLeft);
+    Pump();
+}
+
+void CAutomation::RightClick(CWnd * wnd, CPoint client) {
+    CPoint const screen = ScreenPoint(wnd, client);
+    CInput::MouseDown(screen, CInput::buttonRight);
+    CInput::MouseUp(screen, CInput::buttonRight);
+    Pump();
+}
+
+bool CAutomation::ClickItem(CWnd * parent, UINT id) {
+    CWnd * item = parent ? parent->GetDlgItem(id) : nullptr;
+    if (!item)
+        return false;
+    Click(item);
+    return true;
+}
+
+void CAutomation::ClickAt(CPoint screen) {
+    CInput::MouseMove(screen);
+    CInput::MouseDown(screen, CInput::buttonLeft);
+    CInput::MouseUp(screen, CInput::buttonLeft);
+    Pump();
+}
+
+void CAutomation::Drag(CPoint fromScreen, CPoint toScreen, UINT steps) {
+    CInput::MouseMove(fromScreen);
+    CInput::MouseDown(fromScreen, CInput::buttonLeft);
+    Pump();
+    steps = steps ? steps : 1;
+    for (UINT i = 1; i <= steps; ++i) {
+        LONG const x = fromScreen.x + (toScreen.x - fromScreen.x) * static_cast<LONG>(i) /
+                                          static_cast<LONG>(steps);
+        LONG const y = fromScreen.y + (toScreen.y - fromScreen.y) * static_cast<LONG>(i) /
+                                          static_cast<LONG>(steps);
+        CInput::MouseMove(CPoint(x, y));
+        Pump();
+    }
+    CInput::MouseUp(toScreen, CInput::buttonLeft);
+    Pump();
+}
+
+void CAutomation::MoveMouse(CPoint screen) {
+    CInput::MouseMove(screen);
+    Pump();
+}
+
+void CAutomation::Pump() {
+    CWindowManager::Get().Pump();
+}
+
+void CAutomation::AdvanceClock(std::uint64_t milliseconds) {
+    CManualClock & clock = State().clock;
+    std::uint64_t const target = clock.Now() + milliseconds;
+    CWindowManager & manager = CWindowManager::Get();
+    manager.Pump();
+    std::uint64_t due = 0;
+    while (manager.NextTimerDue(due) && due <= target) {
+        clock.Set(std::max(due, clock.Now()));
+        manager.Pump();
+    }
+    clock.Set(target);
+    manager.Pump();
+}
+
+void CAutomation::OnNextModal(ModalAction action) {
+    State().actions.push_back(std::move(action));
+}
+
+CAutomation::ModalAction CAutomation::Confirm() {
+    return [](CWnd &) { PressKey(VK_RETURN); };
+}
+
+CAutomation::ModalAction CAutomation::Cancel() {
+    return [](CWnd &) { PressKey(VK_ESCAPE); };
+}
+
+CAutomation::ModalAction CAutomation::TypeAndConfirm(char const * text) {
+    return [typed = CString(text)](CWnd &) {
+        TypeText(typed);
+        PressKey(VK_RETURN);
+    };
+}
+
+CAutomation::ModalAction CAutomation::ClickButton(UINT id) {
+    return [id](CWnd & modal) { ClickItem(&modal, id); };
+}
+
+UINT CAutomation::GetPendingModalActions() {
+    return static_cast<UINT>(State().actions.size());
+}
+
+CArray<CString> const & CAutomation::GetMessageBoxTexts() {
+    return CMessageBox::GetShownTexts();
+}
+
+void CAutomation::ClearMessageBoxTexts() {
+    CMessageBox::ClearShownTexts();
+}

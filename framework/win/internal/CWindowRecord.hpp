@@ -1,0 +1,36 @@
+#pragma once
+
+#include "CRect.hpp"
+#include "CString.hpp"
+#include "WinTypes.hpp"
+
+#include <memory>
+#include <vector>
+
+class CFont;
+class CWndClass;
+
+// The state of one window, as the window manager keeps it.
+struct CWindowRecord {
+    HWND handle = nullptr;
+    CWndClass const * cls = nullptr;
+    CWnd * object = nullptr;
+    HWND parent = nullptr;      // the parent of a child window, the owner of a top-level one
+    std::vector<HWND> children; // in creation order: later ones lie above earlier ones
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    UINT id = 0;
+    CString text;
+    CFont const * font = nullptr;
+    CRect rect; // a child's in its parent's client coordinates, a top-level's on the screen
+    bool dialogStyle = false;
+    void * classData = nullptr; // the class procedure's own state
+
+    int dispatching = 0; // messages of this window being handled right now
+    bool destroying = false;
+    bool destroyed = false;
+
+    bool needsPaint = false;
+    bool needsErase = false;
+    CRect invalid; // client coordinates
+};

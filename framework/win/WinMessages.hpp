@@ -13,6 +13,8 @@ inline constexpr UINT WM_SETFOCUS = 0x0007;
 inline constexpr UINT WM_KILLFOCUS = 0x0008;
 inline constexpr UINT WM_ENABLE = 0x000A;
 inline constexpr UINT WM_SETREDRAW = 0x000B;
+// WM_SETTEXT: lParam points at the new UTF-8 text. WM_GETTEXT: lParam points at a CString
+// that receives the text; the result is its length in bytes.
 inline constexpr UINT WM_SETTEXT = 0x000C;
 inline constexpr UINT WM_GETTEXT = 0x000D;
 inline constexpr UINT WM_GETTEXTLENGTH = 0x000E;
@@ -24,6 +26,7 @@ inline constexpr UINT WM_CANCELMODE = 0x001F;
 inline constexpr UINT WM_SETCURSOR = 0x0020;
 inline constexpr UINT WM_GETMINMAXINFO = 0x0024;
 inline constexpr UINT WM_DRAWITEM = 0x002B;
+// WM_SETFONT: wParam is a CFont pointer, lParam nonzero to repaint. WM_GETFONT answers it.
 inline constexpr UINT WM_SETFONT = 0x0030;
 inline constexpr UINT WM_GETFONT = 0x0031;
 inline constexpr UINT WM_WINDOWPOSCHANGED = 0x0047;
@@ -34,6 +37,7 @@ inline constexpr UINT WM_NCPAINT = 0x0085;
 inline constexpr UINT WM_GETDLGCODE = 0x0087;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
 inline constexpr UINT WM_KEYUP = 0x0101;
+// WM_CHAR: wParam is the Unicode code point of the character typed.
 inline constexpr UINT WM_CHAR = 0x0102;
 inline constexpr UINT WM_SYSKEYDOWN = 0x0104;
 inline constexpr UINT WM_SYSKEYUP = 0x0105;

@@ -44,11 +44,7 @@ bool DeliverKey(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND const target = KeyboardTarget();
     if (!target)
         return false;
-    MSG msg;
-    msg.hwnd = target;
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
+    MSG const msg(target, message, wParam, lParam);
     if (CWnd * dialog = CWnd::FromHandle(Manager().NearestDialog(target)))
         if (IsDialogMessage(dialog, msg))
             return false;

@@ -25,6 +25,10 @@ using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 
 // A message as the queue holds it.
 struct MSG {
+    MSG() = default;
+    MSG(HWND window, UINT msg, WPARAM w, LPARAM l, DWORD at = 0)
+        : hwnd(window), message(msg), wParam(w), lParam(l), time(at) {}
+
     HWND hwnd = nullptr;
     UINT message = 0;
     WPARAM wParam = 0;

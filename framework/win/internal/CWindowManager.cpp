@@ -204,13 +204,8 @@ LRESULT CWindowManager::Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 BOOL CWindowManager::Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!Find(hwnd))
         return FALSE;
-    MSG msg;
-    msg.hwnd = hwnd;
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    msg.time = static_cast<DWORD>(CClock::GetCurrent().Now());
-    m_queue.push_back(msg);
+    m_queue.emplace_back(hwnd, message, wParam, lParam,
+                         static_cast<DWORD>(CClock::GetCurrent().Now()));
     return TRUE;
 }
 

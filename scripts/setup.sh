@@ -3,7 +3,8 @@
 # test.sh; runs apt-get as root, or through sudo when that is available.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config googletest libgtest-dev libbenchmark-dev)
+packages=(g++ cmake ninja-build pkg-config googletest libgtest-dev libbenchmark-dev
+          libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-dejavu-core)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -9,6 +9,18 @@ CDevice * g_screen = nullptr;
 
 } // namespace
 
+LONG CDevice::GetExternalLeading(CFont const &) const {
+    return 0;
+}
+
+bool CDevice::HasFontFace(char const * face) const {
+    return face && *face;
+}
+
+char const * CDevice::GetDefaultFace() const {
+    return "Sans";
+}
+
 CDevice & CDevice::GetScreen() {
     return g_screen ? *g_screen : g_headless;
 }

@@ -366,3 +366,17 @@ void CWnd::PostNcDestroy() {
     if (m_autoDelete)
         delete this;
 }
+
+BOOL CWnd::WriteImage(char const * path) {
+    CWnd * top = GetTopLevel();
+    if (!top)
+        return FALSE;
+    top->Invalidate(TRUE);
+    Manager().PaintPending();
+    CSurface * surface = nullptr;
+    CPoint origin;
+    CRect clip;
+    if (!Manager().DrawingArea(top->GetSafeHwnd(), surface, origin, clip))
+        return FALSE;
+    return surface->WritePng(path);
+}

@@ -134,6 +134,11 @@ public:
     // IDYES, IDNO ...). `type` takes the MB_ values of CMessageBox.
     int Error(char const * message, UINT type = 0);
 
+    // Paints this window's whole top-level window again and writes the picture to a PNG
+    // file. FALSE when the screen device draws no pixels (the headless device) or the file
+    // cannot be written.
+    BOOL WriteImage(char const * path);
+
     // The window class's own processing of a message.
     LRESULT AfxCallDefProc(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -1,7 +1,9 @@
 #include "CWndClass.hpp"
 
 #include "AfxCompare.hpp"
+#include "CDC.hpp"
 #include "CMap.hpp"
+#include "CStdTools.hpp"
 #include "WinMessages.hpp"
 #include "internal/CWindowManager.hpp"
 
@@ -64,6 +66,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(rec->font);
     case WM_ERASEBKGND:
+        if (auto * dc = reinterpret_cast<CDC *>(wParam))
+            dc->FillRect(manager.GetClientRect(*rec),
+                         CStdTools::FindInstance()->GetBrush(CStdTools::colorFace));
         return TRUE;
     case WM_PAINT:
         rec->needsPaint = false;

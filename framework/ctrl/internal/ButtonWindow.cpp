@@ -1,4 +1,5 @@
 #include "ButtonWindow.hpp"
+#include "CPaintDC.hpp"
 
 #include "ButtonMessages.hpp"
 #include "ButtonPaint.hpp"
@@ -305,7 +306,7 @@ void OnClick(HWND hwnd, CWnd & wnd) {
 
 void OnPaint(HWND hwnd, CWnd & wnd, ButtonState & state) {
     // A device context for the button's client area.
-    CDC dc(CDevice::GetScreen());
+    CPaintDC dc(&wnd);
     UINT const type = TypeOf(wnd);
     if (type == BS_OWNERDRAW) {
         CWnd * parent = wnd.GetParent();

@@ -1,4 +1,5 @@
 #include "EditWindow.hpp"
+#include "CPaintDC.hpp"
 
 #include "CClipboard.hpp"
 #include "CCtrlWnd.hpp"
@@ -530,10 +531,12 @@ void EditWindow::SyncText() const {
 }
 
 void EditWindow::OnPaint(CDC * dc) {
-    if (dc)
+    if (dc) {
         Paint(*dc);
-    else
-        DefWindowProc(m_hwnd, WM_PAINT, 0, 0);
+        return;
+    }
+    CPaintDC paint(CWnd::FromHandle(m_hwnd));
+    Paint(paint);
 }
 
 void EditWindow::Paint(CDC & dc) const {

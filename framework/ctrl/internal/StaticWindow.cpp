@@ -1,4 +1,5 @@
 #include "StaticWindow.hpp"
+#include "CPaintDC.hpp"
 
 #include "ButtonMessages.hpp"
 #include "CCtrlWnd.hpp"
@@ -42,7 +43,7 @@ void OnLButtonDown(HWND hwnd, CWnd & wnd) {
 
 void OnPaint(CWnd & wnd) {
     // A device context for the static's client area.
-    CDC dc(CDevice::GetScreen());
+    CPaintDC dc(&wnd);
     CStdTools const & tools = *CStdTools::FindInstance();
     CRect client = wnd.GetClientRect();
     if (client.IsEmpty())

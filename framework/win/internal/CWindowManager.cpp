@@ -1,8 +1,8 @@
 #include "internal/CWindowManager.hpp"
 
 #include "AfxTrace.hpp"
+#include "CClientDC.hpp"
 #include "CClock.hpp"
-#include "CDC.hpp"
 #include "CWndClass.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
@@ -328,6 +328,30 @@ CPoint CWindowManager::ClientOrigin(HWND hwnd) const {
     return origin;
 }
 
+bool CWindowManager::DrawingArea(HWND hwnd, CSurface *& surface, CPoint & origin, CRect & clip) {
+    CWindowRecord * top = Find(GetTopLevel(hwnd));
+    CWindowRecord const * rec = Find(hwnd);
+    if (!top || !rec)
+        return false;
+    CSize const size = top->rect.Size();
+    if (!top->surface || top->surface->GetSize() != size)
+        top->surface = CDevice::GetScreen().CreateSurface(size);
+    surface = top->surface.get();
+    CPoint const base = ClientOrigin(top->handle);
+    CPoint const client = ClientOrigin(hwnd);
+    origin = CPoint(client.x - base.x, client.y - base.y);
+    clip = GetClientRect(*rec) + CSize(origin.x, origin.y);
+    // Nothing outside the client areas of the window's ancestors is drawn on.
+    for (CWindowRecord const * up = rec; up && (up->style & WS_CHILD);) {
+        up = Find(up->parent);
+        if (!up)
+            break;
+        CPoint const at = ClientOrigin(up->handle);
+        clip = clip.Intersect(GetClientRect(*up) + CSize(at.x - base.x, at.y - base.y));
+    }
+    return surface != nullptr;
+}
+
 void CWindowManager::Invalidate(HWND hwnd, CRect const & rect, bool erase) {
     CWindowRecord * rec = Find(hwnd);
     if (!rec)
@@ -370,7 +394,7 @@ void CWindowManager::PaintTree(HWND hwnd, bool & painted) {
         painted = true;
         if (rec->needsErase) {
             rec->needsErase = false;
-            CDC dc(CDevice::GetScreen());
+            CClientDC dc(CWnd::FromHandle(hwnd));
             Send(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
         }
         Send(hwnd, WM_PAINT, 0, 0);

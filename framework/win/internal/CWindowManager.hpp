@@ -51,7 +51,10 @@ public:
     CRect GetClientRect(CWindowRecord const & rec) const;
     CPoint ClientOrigin(HWND hwnd) const; // the client area's top-left on the screen
 
-    // Painting.
+    // Painting. DrawingArea gives where a window's client area lies in its top-level
+    // window's picture (made on the screen device at the window's size when needed) and the
+    // part of it that the window may draw on; false when there is no picture.
+    bool DrawingArea(HWND hwnd, CSurface *& surface, CPoint & origin, CRect & clip);
     void Invalidate(HWND hwnd, CRect const & rect, bool erase);
     bool PaintPending();
 

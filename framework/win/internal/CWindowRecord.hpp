@@ -2,6 +2,7 @@
 
 #include "CRect.hpp"
 #include "CString.hpp"
+#include "CSurface.hpp"
 #include "WinTypes.hpp"
 
 #include <memory>
@@ -33,4 +34,6 @@ struct CWindowRecord {
     bool needsPaint = false;
     bool needsErase = false;
     CRect invalid; // client coordinates
+
+    std::unique_ptr<CSurface> surface; // top-level windows: the picture they are painted into
 };

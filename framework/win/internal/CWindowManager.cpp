@@ -3,6 +3,7 @@
 #include "AfxTrace.hpp"
 #include "CClientDC.hpp"
 #include "CClock.hpp"
+#include "CStdTools.hpp"
 #include "CWndClass.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
@@ -386,12 +387,34 @@ bool CWindowManager::PaintPending() {
     return painted;
 }
 
+void CWindowManager::PaintFrame(CWindowRecord const & rec) {
+    if (FrameWidth(rec) == 0)
+        return;
+    CSurface * surface = nullptr;
+    CPoint origin;
+    CRect clip;
+    if (!DrawingArea(rec.parent, surface, origin, clip))
+        return;
+    CDC dc(CDevice::GetScreen(), surface, origin, clip);
+    CRect frame = rec.rect;
+    CStdTools const & tools = *CStdTools::FindInstance();
+    if (rec.style & WS_BORDER) {
+        dc.FrameRect(frame, tools.GetBrush(CStdTools::color3DDarkShadow));
+        frame = frame - 1;
+    }
+    if (rec.exStyle & WS_EX_CLIENTEDGE)
+        dc.DrawEdge(frame, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    else if (rec.exStyle & WS_EX_STATICEDGE)
+        dc.DrawEdge(frame, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+}
+
 void CWindowManager::PaintTree(HWND hwnd, bool & painted) {
     CWindowRecord * rec = Find(hwnd);
     if (!rec || !(rec->style & WS_VISIBLE))
         return;
     if (rec->needsPaint) {
         painted = true;
+        PaintFrame(*rec);
         if (rec->needsErase) {
             rec->needsErase = false;
             CClientDC dc(CWnd::FromHandle(hwnd));

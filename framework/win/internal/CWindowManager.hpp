@@ -88,6 +88,8 @@ private:
     CWindowManager() = default;
     void Finalize(CWindowRecord & rec);
     void PaintTree(HWND hwnd, bool & painted);
+    // Draws the border that a child window's styles give it, outside its client area.
+    void PaintFrame(CWindowRecord const & rec);
     void RemoveQueued(HWND hwnd, UINT message, WPARAM wParam, bool anyMessage);
 
     struct Slot {

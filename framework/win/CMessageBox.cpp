@@ -1,6 +1,7 @@
 #include "CMessageBox.hpp"
 
 #include "CDC.hpp"
+#include "CPaintDC.hpp"
 #include "CStdTools.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
@@ -14,6 +15,7 @@ AFX_IMPLEMENT_CLASS(CMessageBox, CWnd, &CWnd::AfxConstruct)
 AFX_BEGIN_MESSAGE_MAP(CMessageBox, CWnd)
 AFX_ON_MESSAGE("C-5W6W2w", WM_COMMAND, &CMessageBox::OnCommand)
 AFX_ON_MESSAGE("V-1L2L", WM_LBUTTONDOWN, &CMessageBox::OnLButtonDown)
+AFX_ON_MESSAGE("V-", WM_PAINT, &CMessageBox::OnPaint)
 AFX_END_MESSAGE_MAP()
 
 namespace {
@@ -130,4 +132,25 @@ void CMessageBox::OnLButtonDown(UINT, LPARAM where) {
             CWindowManager::Get().EndModalLoop(GetSafeHwnd(), static_cast<int>(m_buttons[i]));
             return;
         }
+}
+
+void CMessageBox::OnPaint() {
+    CPaintDC dc(this);
+    CStdTools const & tools = *CStdTools::FindInstance();
+    dc.Select(tools.GetStdFont());
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(tools.GetColor(CStdTools::colorText));
+    dc.TextOut(margin, margin, m_text);
+    for (UINT i = 0; i < m_buttons.GetCount(); ++i) {
+        CRect face = ButtonRect(i);
+        CRect text = face;
+        dc.FillRect(face, tools.GetBrush(CStdTools::colorFace));
+        dc.DrawEdge(face, EDGE_RAISED, BF_RECT);
+        static char const * const names[] = {"",      "OK",     "Cancel", "Abort",
+                                             "Retry", "Ignore", "Yes",    "No"};
+        UINT const id = m_buttons[i];
+        dc.DrawText(id < std::size(names) ? names[id] : "", text,
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    dc.Deselect();
 }

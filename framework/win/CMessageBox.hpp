@@ -37,6 +37,7 @@ protected:
 
     BOOL OnCommand(UINT id, UINT code, CWnd & control);
     void OnLButtonDown(UINT keys, LPARAM where);
+    void OnPaint();
 
 private:
     CRect ButtonRect(UINT index) const;

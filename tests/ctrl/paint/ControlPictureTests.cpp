@@ -3,9 +3,11 @@
 #include "CCairoDevice.hpp"
 #include "CEditCtrl.hpp"
 #include "CImageCompare.hpp"
+#include "CMessageBox.hpp"
 #include "CStatic.hpp"
 #include "CStdTools.hpp"
 #include "CSurface.hpp"
+#include "VirtualKeys.hpp"
 #include "WindowStyles.hpp"
 
 #include <gtest/gtest.h>
@@ -71,6 +73,34 @@ TEST(ControlPictures, AWindowTreeOfControlsIsPaintedIntoItsPicture) {
         if (!std::getenv("VANTOR_KEEP_PICTURES"))
             std::filesystem::remove(path);
     }
+    CAutomation::Stop();
+    CDevice::SetScreen(nullptr);
+}
+
+TEST(ControlPictures, AMessageBoxShowsItsTextAndButtons) {
+    CCairoDevice device;
+    CDevice::SetScreen(&device);
+    CAutomation::Start();
+    std::string const path = (std::filesystem::temp_directory_path() / "vantor-box.png").string();
+    CWnd owner;
+    ASSERT_TRUE(
+        owner.Create(nullptr, "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+    CSize size;
+    CAutomation::OnNextModal([&](CWnd & box) {
+        size = box.GetClientRect().Size();
+        EXPECT_TRUE(box.WriteImage(path.c_str()));
+        CAutomation::PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(owner.Error("The value entered must not be more than 10.", MB_YESNO), IDNO);
+    CColor const face = CStdTools::FindInstance()->GetColor(CStdTools::colorFace);
+    // The text's line and the two buttons at the bottom right carry ink.
+    EXPECT_GT(Differing(path.c_str(), CRect(12, 12, 100, 25), face), 20);
+    EXPECT_GT(Differing(path.c_str(), CRect(size.cx - 90, size.cy - 35, size.cx - 12, size.cy - 12),
+                        face),
+              40);
+    if (!std::getenv("VANTOR_KEEP_PICTURES"))
+        std::filesystem::remove(path);
+    owner.DestroyWindow();
     CAutomation::Stop();
     CDevice::SetScreen(nullptr);
 }

@@ -1,3 +1,4 @@
+#include "BitmapPicture.hpp"
 #include "CBitmapBits.hpp"
 #include "CEntity.hpp"
 #include "CModule.hpp"
@@ -12,18 +13,6 @@
 #include <vector>
 
 namespace {
-
-// The pixels of a bitmap as rows of '#' and '.'.
-std::vector<std::string> Picture(CBitmapBits const & bits) {
-    std::vector<std::string> rows;
-    for (int y = 0; y < bits.GetHeight(); ++y) {
-        std::string row;
-        for (int x = 0; x < bits.GetWidth(); ++x)
-            row += bits.IsBlack(x, y) ? '#' : '.';
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 // A copy of bytes in a buffer of exactly their size, so that a read past the end is caught
 // by the address sanitizer.

@@ -1,5 +1,6 @@
 // The engine's own resources, compiled from the library's resources folder into a test
 // library of their own.
+#include "BitmapPicture.hpp"
 #include "CBitmapBits.hpp"
 #include "CDialogTemplate.hpp"
 #include "CEntity.hpp"
@@ -30,17 +31,6 @@ std::vector<std::string> Draw(int width, int height, std::vector<BlackRun> const
         for (int k = 0; k < run.length; ++k)
             rows[static_cast<std::size_t>(run.row - 1)]
                 [static_cast<std::size_t>(run.column - 1 + k)] = '#';
-    return rows;
-}
-
-std::vector<std::string> Picture(CBitmapBits const & bits) {
-    std::vector<std::string> rows;
-    for (int y = 0; y < bits.GetHeight(); ++y) {
-        std::string row;
-        for (int x = 0; x < bits.GetWidth(); ++x)
-            row += bits.IsBlack(x, y) ? '#' : '.';
-        rows.push_back(row);
-    }
     return rows;
 }
 

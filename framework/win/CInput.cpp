@@ -9,6 +9,7 @@
 #include "WindowStyles.hpp"
 #include "internal/CWindowManager.hpp"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -67,18 +68,27 @@ WPARAM MouseKeys() {
     return keys;
 }
 
+// The deepest visible window under the point, from the top of the z-order down. Windows
+// that answer WM_NCHITTEST with HTTRANSPARENT are passed over. The hit-test answer may run
+// user code, so the child list is read afresh, by position, after each one.
 HWND Deepest(HWND hwnd, CPoint screen) {
-    CWindowRecord const * rec = Manager().Find(hwnd);
-    if (!rec)
-        return nullptr;
     CPoint const origin = Manager().ClientOrigin(hwnd);
     CPoint const local(screen.x - origin.x, screen.y - origin.y);
-    for (auto it = rec->children.rbegin(); it != rec->children.rend(); ++it) {
-        CWindowRecord const * child = Manager().Find(*it);
-        if (child && (child->style & WS_VISIBLE) && child->rect.Encloses(local))
-            return Deepest(*it, screen);
+    LPARAM const where =
+        MAKELPARAM(static_cast<unsigned>(screen.x), static_cast<unsigned>(screen.y));
+    CWindowRecord const * rec = Manager().Find(hwnd);
+    for (std::size_t i = rec ? rec->children.size() : 0; i-- > 0;) {
+        HWND const childHandle = rec->children[i];
+        CWindowRecord const * child = Manager().Find(childHandle);
+        if (child && (child->style & WS_VISIBLE) && child->rect.Encloses(local) &&
+            Manager().Send(childHandle, WM_NCHITTEST, 0, where) != HTTRANSPARENT)
+            return Deepest(childHandle, screen);
+        rec = Manager().Find(hwnd);
+        if (!rec)
+            return nullptr;
+        i = std::min(i, rec->children.size());
     }
-    return hwnd;
+    return rec ? hwnd : nullptr;
 }
 
 // Sends a mouse message to the window under the point (or the capture window), in its

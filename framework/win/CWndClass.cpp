@@ -4,6 +4,7 @@
 #include "CDC.hpp"
 #include "CMap.hpp"
 #include "CStdTools.hpp"
+#include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "internal/CWindowManager.hpp"
 
@@ -76,6 +77,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         manager.Destroy(hwnd);
         return 0;
+    case WM_NCHITTEST:
+        return HTCLIENT;
     default:
         return 0;
     }

@@ -35,6 +35,12 @@ inline constexpr UINT DLGC_WANTCHARS = 0x0080;
 inline constexpr UINT DLGC_STATIC = 0x0100;
 inline constexpr UINT DLGC_BUTTON = 0x2000;
 
+// WM_NCHITTEST answers. A window that answers HTTRANSPARENT lets the mouse through to the
+// windows beneath it (statics and group boxes do, so the controls they frame get the clicks).
+inline constexpr LRESULT HTTRANSPARENT = -1;
+inline constexpr LRESULT HTNOWHERE = 0;
+inline constexpr LRESULT HTCLIENT = 1;
+
 // Key and button state flags of mouse messages (wParam).
 inline constexpr UINT MK_LBUTTON = 0x0001;
 inline constexpr UINT MK_RBUTTON = 0x0002;

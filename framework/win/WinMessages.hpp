@@ -33,6 +33,8 @@ inline constexpr UINT WM_WINDOWPOSCHANGED = 0x0047;
 inline constexpr UINT WM_NOTIFY = 0x004E;
 inline constexpr UINT WM_NCCREATE = 0x0081;
 inline constexpr UINT WM_NCDESTROY = 0x0082;
+// WM_NCHITTEST: lParam is the point in screen coordinates; the answer is an HT code.
+inline constexpr UINT WM_NCHITTEST = 0x0084;
 inline constexpr UINT WM_NCPAINT = 0x0085;
 inline constexpr UINT WM_GETDLGCODE = 0x0087;
 inline constexpr UINT WM_KEYDOWN = 0x0100;

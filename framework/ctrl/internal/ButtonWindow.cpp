@@ -321,7 +321,11 @@ void OnPaint(HWND hwnd, CWnd & wnd, ButtonState & state) {
         item.hwndItem = hwnd;
         item.hDC = &dc;
         item.rcItem = wnd.GetClientRect();
-        parent->SendMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+        // A parent that does not draw the button (answers FALSE) hands the drawing back to
+        // the button's own object, so a button class can draw itself.
+        if (!parent->SendMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item)) &&
+            CWnd::IsWindow(hwnd))
+            wnd.SendMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
         return;
     }
     CString const text = wnd.GetWindowText();
@@ -364,6 +368,9 @@ LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETDLGCODE:
         return OnGetDlgCode(*wnd, *state, reinterpret_cast<MSG const *>(lParam));
+    case WM_NCHITTEST:
+        // A group box frames other controls: clicks inside it belong to them.
+        return TypeOf(*wnd) == BS_GROUPBOX ? HTTRANSPARENT : HTCLIENT;
     case WM_SETFOCUS:
         OnSetFocus(hwnd, *wnd, *state);
         return 0;

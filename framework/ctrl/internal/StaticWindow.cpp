@@ -80,6 +80,9 @@ LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETDLGCODE:
         return DLGC_STATIC;
+    case WM_NCHITTEST:
+        // Labels let clicks through unless the program asked to hear them.
+        return (wnd->GetStyle() & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;
     case WM_LBUTTONDOWN:
         OnLButtonDown(hwnd, *wnd);
         return 0;

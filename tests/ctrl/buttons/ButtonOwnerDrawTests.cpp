@@ -1,4 +1,5 @@
 #include "ButtonTestBase.hpp"
+#include "WinMessages.hpp"
 
 namespace {
 
@@ -44,4 +45,52 @@ TEST_F(ButtonOwnerDraw, TheParentDrawsTheButtonInEachOfItsStates) {
         EXPECT_EQ(item.rcItem, button->GetClientRect());
     }
     EXPECT_EQ(Heard(), (Commands{{77, BN_CLICKED}}));
+}
+
+namespace {
+
+// An owner-drawn button that draws itself when its parent leaves the drawing to it.
+class CSelfDrawnButton : public CButton {
+    AFX_DECLARE_CLASS(CSelfDrawnButton)
+    AFX_DECLARE_MESSAGE_MAP()
+public:
+    int m_drawn = 0;
+
+protected:
+    void OnDrawItem(UINT, DRAWITEMSTRUCT &) { ++m_drawn; }
+};
+
+AFX_IMPLEMENT_CLASS(CSelfDrawnButton, CButton, nullptr)
+
+AFX_BEGIN_MESSAGE_MAP(CSelfDrawnButton, CButton)
+AFX_ON_MESSAGE("T-1L2V", WM_DRAWITEM, &CSelfDrawnButton::OnDrawItem)
+AFX_END_MESSAGE_MAP()
+
+} // namespace
+
+TEST_F(ButtonOwnerDraw, AButtonDrawsItselfOnlyWhenItsParentDoesNot) {
+    CWnd plainParent;
+    ASSERT_TRUE(plainParent.Create(nullptr, "plain", WS_POPUP | WS_VISIBLE,
+                                   CRect(420, 10, 620, 110), nullptr, 0));
+    struct Case {
+        char const * name;
+        CWnd * parent;
+        bool selfDrawn;
+    } const cases[] = {
+        {"the parent draws", &m_parent, false},
+        {"the parent leaves it", &plainParent, true},
+    };
+    for (Case const & test : cases) {
+        SCOPED_TRACE(test.name);
+        auto * button = new CSelfDrawnButton;
+        ASSERT_TRUE(button->Create("Self", BS_OWNERDRAW | WS_VISIBLE, CRect(10, 10, 90, 40),
+                                   test.parent, 5));
+        Clear();
+        button->Invalidate();
+        CAutomation::Pump();
+        EXPECT_EQ(button->m_drawn > 0, test.selfDrawn);
+        EXPECT_EQ(m_parent.m_drawn.empty(), test.selfDrawn);
+        button->DestroyWindow();
+    }
+    plainParent.DestroyWindow();
 }

@@ -108,3 +108,34 @@ TEST_F(StaticControl, StaticsAndButtonsOfEveryKindPaint) {
     EXPECT_EQ(m_parent.m_commands.size(), 0u);
     EXPECT_EQ(m_parent.m_drawn.size(), 1u);
 }
+
+TEST_F(StaticControl, LabelsAndGroupBoxesLetClicksThroughToTheControlsBeneath) {
+    struct Case {
+        char const * name;
+        bool groupBox;
+        DWORD style;
+        Commands heard;
+    } const cases[] = {
+        {"plain label", false, SS_LEFT, {{1, BN_CLICKED}}},
+        {"notifying label", false, SS_NOTIFY, {{40, STN_CLICKED}}},
+        {"group box", true, BS_GROUPBOX, {{1, BN_CLICKED}}},
+    };
+    CButton * below = Add(1, BS_PUSHBUTTON, CRect(20, 20, 120, 60));
+    for (Case const & test : cases) {
+        SCOPED_TRACE(test.name);
+        // Created after the button, so it lies above it.
+        CRect const frame(10, 10, 200, 90);
+        CWnd * over = nullptr;
+        if (test.groupBox) {
+            over = Add(40, test.style, frame);
+        } else {
+            auto * label = new CStatic;
+            ASSERT_TRUE(label->Create("Over", test.style | WS_VISIBLE, frame, &m_parent, 40));
+            over = label;
+        }
+        Clear();
+        CAutomation::Click(below);
+        EXPECT_EQ(Heard(), test.heard);
+        over->DestroyWindow();
+    }
+}

@@ -1,12 +1,14 @@
 #include "CMessageBox.hpp"
 
 #include "CDC.hpp"
+#include "CEntity.hpp"
 #include "CPaintDC.hpp"
 #include "CStdTools.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
 #include "internal/CWindowManager.hpp"
+#include "internal/HaldenWinModule.hpp"
 
 #include <algorithm>
 
@@ -146,11 +148,14 @@ void CMessageBox::OnPaint() {
         CRect text = face;
         dc.FillRect(face, tools.GetBrush(CStdTools::colorFace));
         dc.DrawEdge(face, EDGE_RAISED, BF_RECT);
-        static char const * const names[] = {"",      "OK",     "Cancel", "Abort",
-                                             "Retry", "Ignore", "Yes",    "No"};
-        UINT const id = m_buttons[i];
-        dc.DrawText(id < std::size(names) ? names[id] : "", text,
-                    DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        dc.DrawText(GetButtonText(m_buttons[i]), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     dc.Deselect();
+}
+
+CString CMessageBox::GetButtonText(UINT id) {
+    // Button texts are string resources numbered by button identifier.
+    if (id < IDOK || id > IDNO)
+        return CString();
+    return CString(CEntity(HaldenWinModule(), id));
 }

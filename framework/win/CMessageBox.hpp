@@ -31,6 +31,8 @@ public:
 
     // The buttons of a type, in order.
     static CArray<UINT> ButtonsOf(UINT type);
+    // The text of a button (IDOK to IDNO) in the thread's language; empty for others.
+    static CString GetButtonText(UINT id);
 
 protected:
     CMessageBox(char const * text, UINT type);

@@ -1,3 +1,4 @@
+#include "AfxLocale.hpp"
 #include "AfxTrace.hpp"
 #include "CAutomation.hpp"
 #include "CMessageBox.hpp"
@@ -113,6 +114,29 @@ TEST_F(TimersAndModals, MessageBoxesRunModallyAndAreLogged) {
     ASSERT_EQ(CAutomation::GetMessageBoxTexts().GetCount(), 6u);
     EXPECT_EQ(CAutomation::GetMessageBoxTexts()[5], "6");
     EXPECT_EQ(CAutomation::GetPendingModalActions(), 0u);
+}
+
+TEST(MessageBoxTexts, ButtonsSpeakTheThreadsLanguage) {
+    struct Case {
+        LCID language;
+        UINT button;
+        char const * text;
+    } const cases[] = {
+        {LANG_ID_ENGLISH, IDCANCEL, "Cancel"},
+        {LANG_ID_GERMAN, IDNO, "Nein"},
+        {LANG_ID_SPANISH, IDYES, "Sí"},
+        {LANG_ID_FRENCH, IDRETRY, "Réessayer"},
+        {LANG_ID_ITALIAN, IDCANCEL, "Annulla"},
+        {2052, IDOK, "OK"}, // no Chinese: English
+        {LANG_ID_ENGLISH, 0, ""},
+        {LANG_ID_ENGLISH, 99, ""},
+    };
+    LCID const saved = GetThreadLocale();
+    for (Case const & c : cases) {
+        SetThreadLocale(c.language);
+        EXPECT_EQ(CMessageBox::GetButtonText(c.button), c.text) << c.language << " " << c.button;
+    }
+    SetThreadLocale(saved);
 }
 
 TEST_F(TimersAndModals, InputOutsideTheModalWindowIsDropped) {

@@ -18,10 +18,13 @@
 //   owner-drawn button (other buttons take it as one more press);
 // - BN_SETFOCUS and BN_KILLFOCUS when the button gains and loses the focus, with BS_NOTIFY
 //   only;
-// - WM_DRAWITEM whenever an owner-drawn button needs painting.
+// - WM_DRAWITEM whenever an owner-drawn button needs painting; when the parent answers
+//   FALSE (does not draw it), the button sends the same WM_DRAWITEM to itself, so that a
+//   button class can draw its own face in its message map.
 // The program's own changes (SetCheck, SetState, SetButtonStyle) send nothing. Disabled
-// buttons and group boxes ignore the mouse and keys; disabling a pressed button, or its
-// losing the focus or the capture, releases it without a click.
+// buttons and group boxes ignore the mouse and keys (a group box lets clicks through to the
+// controls beneath it); disabling a pressed button, or its losing the focus or the capture,
+// releases it without a click.
 class HALDENCTRL_EXPORT CButton : public CCtrlWnd {
     AFX_DECLARE_CLASS(CButton)
     AFX_DECLARE_CONSTRUCT(CButton)

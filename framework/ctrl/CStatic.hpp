@@ -13,7 +13,7 @@
 //
 // A static never takes the focus (it answers WM_GETDLGCODE with DLGC_STATIC). With
 // SS_NOTIFY, a press of the left mouse button on it sends the parent STN_CLICKED; it sends
-// nothing else.
+// nothing else. Without SS_NOTIFY it lets clicks through to the windows beneath it.
 class HALDENCTRL_EXPORT CStatic : public CCtrlWnd {
     AFX_DECLARE_CLASS(CStatic)
     AFX_DECLARE_CONSTRUCT(CStatic)

@@ -104,3 +104,7 @@ inline constexpr DWORD CBS_DISABLENOSCROLL = 0x0800;
 // Scroll bar styles.
 inline constexpr DWORD SBS_HORZ = 0x0000;
 inline constexpr DWORD SBS_VERT = 0x0001;
+
+// Tab control styles.
+inline constexpr DWORD TCS_TABS = 0x0000;
+inline constexpr DWORD TCS_FOCUSNEVER = 0x8000;

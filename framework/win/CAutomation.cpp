@@ -5,6 +5,7 @@
 #include "CWnd.hpp"
 #include "VirtualKeys.hpp"
 #include "internal/CWindowManager.hpp"
+#include "internal/MenuWindow.hpp"
 
 #include <deque>
 
@@ -229,6 +230,18 @@ CAutomation::ModalAction CAutomation::TypeAndConfirm(char const * text) {
 
 CAutomation::ModalAction CAutomation::ClickButton(UINT id) {
     return [id](CWnd & modal) { ClickItem(&modal, id); };
+}
+
+CAutomation::ModalAction CAutomation::ChooseMenuItem(UINT id) {
+    return [id](CWnd & modal) {
+        MenuWindow const * menu = MenuWindow::FromWindow(modal);
+        int const position = menu ? menu->PositionOf(id) : -1;
+        if (position < 0)
+            return;
+        CRect const item = menu->ItemRect(static_cast<std::size_t>(position));
+        ClickAt(ScreenPoint(&modal,
+                            CPoint((item.left + item.right) / 2, (item.top + item.bottom) / 2)));
+    };
 }
 
 UINT CAutomation::GetPendingModalActions() {

@@ -64,6 +64,9 @@ public:
     static ModalAction Cancel();  // Escape
     static ModalAction TypeAndConfirm(char const * text);
     static ModalAction ClickButton(UINT id); // a child of the modal window
+    // Clicks the item of a command in the pop-up menu that runs; nothing when the modal
+    // window is no menu or has no such item.
+    static ModalAction ChooseMenuItem(UINT id);
     static UINT GetPendingModalActions();
 
     // The texts of the message boxes shown so far.

@@ -72,6 +72,12 @@ CWnd * GetNextDlgTabItem(CWnd * dialog, CWnd * control, BOOL previous) {
         return control;
     std::vector<CWnd *> controls;
     CollectControls(*dialog, controls);
+    // A window inside a control (the edit field of a combo box) stands for that control.
+    for (CWnd * holder = control; holder && holder != dialog; holder = holder->GetParent())
+        if (std::find(controls.begin(), controls.end(), holder) != controls.end()) {
+            control = holder;
+            break;
+        }
     std::erase_if(controls, [control](CWnd * c) {
         return c != control && (!(c->GetStyle() & WS_TABSTOP) || !CanTakeFocus(*c));
     });

@@ -11,10 +11,19 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
 std::array<bool, 256> g_keys{};
+CPoint g_cursor;
+
+struct MouseObserver {
+    HWND watched;
+    HWND observer;
+    UINT message;
+};
+std::vector<MouseObserver> g_observers;
 
 CWindowManager & Manager() {
     return CWindowManager::Get();
@@ -91,9 +100,29 @@ HWND Deepest(HWND hwnd, CPoint screen) {
     return rec ? hwnd : nullptr;
 }
 
+// Tells the observers of the target window, and of the windows above it, of a mouse
+// message. An observer may add or remove observers while it hears one, so the list is walked
+// by position; observers of destroyed windows are dropped first.
+void NotifyObservers(MSG const & msg) {
+    if (g_observers.empty())
+        return;
+    std::erase_if(g_observers, [](MouseObserver const & entry) {
+        return !Manager().Find(entry.watched) || !Manager().Find(entry.observer);
+    });
+    for (std::size_t i = 0; i < g_observers.size(); ++i) {
+        MouseObserver const entry = g_observers[i];
+        if (Manager().IsAncestorOrSelf(entry.watched, msg.hwnd)) {
+            MSG copy = msg;
+            Manager().Send(entry.observer, entry.message, 0, reinterpret_cast<LPARAM>(&copy));
+        }
+    }
+}
+
 // Sends a mouse message to the window under the point (or the capture window), in its
-// client coordinates. Returns the window, or null when the input was dropped.
+// client coordinates, after its observers. Returns the window, or null when the input was
+// dropped.
 HWND DeliverMouse(UINT message, CPoint screen, WPARAM extra = 0) {
+    g_cursor = screen;
     HWND target = Manager().GetCapture();
     if (!target) {
         target = CInput::WindowFromPoint(screen);
@@ -106,7 +135,12 @@ HWND DeliverMouse(UINT message, CPoint screen, WPARAM extra = 0) {
     CPoint const origin = Manager().ClientOrigin(target);
     LPARAM const where = MAKELPARAM(static_cast<unsigned>(screen.x - origin.x),
                                     static_cast<unsigned>(screen.y - origin.y));
-    Manager().Send(target, message, MouseKeys() | extra, where);
+    MSG msg(target, message, MouseKeys() | extra, where);
+    msg.pt = screen;
+    NotifyObservers(msg);
+    if (!Manager().Find(target))
+        return nullptr;
+    Manager().Send(target, message, msg.wParam, where);
     return target;
 }
 
@@ -132,6 +166,27 @@ short GetKeyState(UINT key) {
     return IsHeld(key) ? static_cast<short>(0x8000) : 0;
 }
 
+BOOL GetCursorPos(CPoint * point) {
+    if (point)
+        *point = g_cursor;
+    return TRUE;
+}
+
+void CInput::AddMouseObserver(HWND watched, HWND observer, UINT message) {
+    for (MouseObserver & entry : g_observers)
+        if (entry.watched == watched && entry.observer == observer) {
+            entry.message = message;
+            return;
+        }
+    g_observers.push_back({watched, observer, message});
+}
+
+void CInput::RemoveMouseObserver(HWND watched, HWND observer) {
+    std::erase_if(g_observers, [&](MouseObserver const & entry) {
+        return entry.watched == watched && entry.observer == observer;
+    });
+}
+
 void CInput::KeyDown(UINT key) {
     if (key < g_keys.size())
         g_keys[key] = true;
@@ -154,11 +209,19 @@ void CInput::Char(UINT codePoint) {
 }
 
 HWND CInput::WindowFromPoint(CPoint screen) {
-    auto const & tops = Manager().GetTopLevels();
-    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
-        CWindowRecord const * rec = Manager().Find(*it);
-        if (rec && (rec->style & WS_VISIBLE) && rec->rect.Encloses(screen))
-            return Deepest(*it, screen);
+    // Top-level windows that answer HTTRANSPARENT (tooltips) let the point through as
+    // children do; the answer may run user code, so the list is read afresh each time.
+    LPARAM const where =
+        MAKELPARAM(static_cast<unsigned>(screen.x), static_cast<unsigned>(screen.y));
+    for (std::size_t i = Manager().GetTopLevels().size(); i-- > 0;) {
+        std::vector<HWND> const & tops = Manager().GetTopLevels();
+        if (i >= tops.size())
+            continue;
+        HWND const top = tops[i];
+        CWindowRecord const * rec = Manager().Find(top);
+        if (rec && (rec->style & WS_VISIBLE) && rec->rect.Encloses(screen) &&
+            Manager().Send(top, WM_NCHITTEST, 0, where) != HTTRANSPARENT)
+            return Deepest(top, screen);
     }
     return nullptr;
 }

@@ -31,7 +31,17 @@ public:
     static HWND WindowFromPoint(CPoint screen);
     // Releases every key and button held (when the display loses the keyboard).
     static void ReleaseAll();
+
+    // Mouse observers: the observer window hears of every mouse message that input delivers
+    // to the watched window or to a window below it, just before that window gets it, as
+    // `message` with lParam pointing at the MSG (the target window, the message and its
+    // parameters, pt the point on the screen). Tooltips watch their tools' windows this way.
+    // Adding an observer twice keeps one; it is forgotten when either window is destroyed.
+    static void AddMouseObserver(HWND watched, HWND observer, UINT message);
+    static void RemoveMouseObserver(HWND watched, HWND observer);
 };
 
 // The state of a key: the high bit (the value is negative) while it is held down.
 HALDENWIN_EXPORT short GetKeyState(UINT key);
+// Where the mouse is on the screen: the point of the last mouse input. Always TRUE.
+HALDENWIN_EXPORT BOOL GetCursorPos(CPoint * point);

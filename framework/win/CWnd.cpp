@@ -346,6 +346,14 @@ BOOL CWnd::KillTimer(UINT id) {
     return Manager().KillTimer(m_hWnd, id);
 }
 
+int CWnd::RunModalLoop(int cancelResult) {
+    return Manager().RunModalLoop(m_hWnd, cancelResult);
+}
+
+void CWnd::EndModalLoop(int result) {
+    Manager().EndModalLoop(m_hWnd, result);
+}
+
 int CWnd::Error(char const * message, UINT type) {
     return CMessageBox::Show(this, message, nullptr, type);
 }

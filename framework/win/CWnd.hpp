@@ -130,6 +130,14 @@ public:
     UINT SetTimer(UINT id, UINT milliseconds);
     BOOL KillTimer(UINT id);
 
+    // Modal loops: RunModalLoop handles messages until EndModalLoop is called for this window
+    // and returns the result given there; cancelResult when nothing is left that could end
+    // it, -1 when the window is destroyed first. While it runs, input reaches only this
+    // window, the windows below it and the windows it owns. The automation's OnNextModal
+    // actions run when it starts.
+    int RunModalLoop(int cancelResult);
+    void EndModalLoop(int result);
+
     // Shows a message box owned by this window and returns the button chosen (IDOK, IDCANCEL,
     // IDYES, IDNO ...). `type` takes the MB_ values of CMessageBox.
     int Error(char const * message, UINT type = 0);

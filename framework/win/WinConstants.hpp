@@ -47,6 +47,8 @@ inline constexpr UINT MK_RBUTTON = 0x0002;
 inline constexpr UINT MK_SHIFT = 0x0004;
 inline constexpr UINT MK_CONTROL = 0x0008;
 inline constexpr UINT MK_MBUTTON = 0x0010;
+// The wheel turn of one notch (WM_MOUSEWHEEL carries multiples of it in the high word).
+inline constexpr int WHEEL_DELTA = 120;
 
 // Button notification codes (WM_COMMAND high word).
 inline constexpr UINT BN_CLICKED = 0;
@@ -73,6 +75,7 @@ inline constexpr UINT CBN_SELENDCANCEL = 10;
 // List box notification codes.
 inline constexpr UINT LBN_SELCHANGE = 1;
 inline constexpr UINT LBN_DBLCLK = 2;
+inline constexpr UINT LBN_SELCANCEL = 3;
 inline constexpr UINT LBN_SETFOCUS = 4;
 inline constexpr UINT LBN_KILLFOCUS = 5;
 // Tooltip notification codes (WM_NOTIFY), negative as the NMHDR code field holds them.

@@ -89,6 +89,8 @@ inline constexpr DWORD LBS_NOINTEGRALHEIGHT = 0x0100;
 inline constexpr DWORD LBS_WANTKEYBOARDINPUT = 0x0400;
 inline constexpr DWORD LBS_EXTENDEDSEL = 0x0800;
 inline constexpr DWORD LBS_DISABLENOSCROLL = 0x1000;
+// The drop list of a combo box: it tells its owner of choices instead of its parent.
+inline constexpr DWORD LBS_COMBOBOX = 0x8000;
 inline constexpr DWORD LBS_STANDARD = LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER;
 
 // Combo box styles.

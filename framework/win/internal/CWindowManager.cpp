@@ -478,6 +478,9 @@ int CWindowManager::RunModalLoop(HWND hwnd, int cancelResult) {
         return cancelResult;
     m_modals.push_back({hwnd, false, cancelResult});
     std::size_t const level = m_modals.size() - 1;
+    // The scripted user acts on the window once it has set itself up: what its creation
+    // posted (WM_AFX_POSTCREATE) is handled first, as a display would before any input.
+    Pump();
     if (m_modalStart)
         m_modalStart(hwnd);
     for (;;) {

@@ -80,7 +80,10 @@ public:
     // ever come, and the loop is then cancelled.
     using WaitFunction = std::function<bool()>;
     void SetWaitFunction(WaitFunction wait) { m_wait = std::move(wait); }
-    // Run when a modal loop starts, before it waits; the automation's scripted actions.
+    // Waits as a modal loop does; false when nothing more will ever come.
+    bool Wait() const { return m_wait && m_wait(); }
+    // Run when a modal loop starts, once the messages queued so far have been handled and
+    // before it waits; the automation's scripted actions.
     using ModalStartFunction = std::function<void(HWND)>;
     void SetModalStartFunction(ModalStartFunction start) { m_modalStart = std::move(start); }
 

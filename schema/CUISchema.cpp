@@ -1,5 +1,7 @@
 #include "CUISchema.hpp"
 
+#include "CUIItem.hpp"
+
 #include "AfxLocale.hpp"
 #include "AfxTrace.hpp"
 #include "CEntity.hpp"
@@ -50,13 +52,6 @@ CRuntimeClass const * RecordClass(CString const & className, CString const & tag
     return cls;
 }
 
-// The class at which the schema walk stops: the item base whose records are not the
-// item's own. It is looked up by name so that the walk stops there as soon as the class is
-// registered.
-CRuntimeClass const * UIItemClass() {
-    return FindElementClass("CUIItem");
-}
-
 bool IsFrench(LCID locale) {
     return (locale & 0x3FF) == 12;
 }
@@ -84,7 +79,7 @@ void CUISchema::LoadData(CRuntimeClass const * cls) {
     CRuntimeClass const * metaItem = CMetaItem::AfxStaticClassInfo();
     if (cls == metaItem)
         return;
-    CRuntimeClass const * uiItem = UIItemClass();
+    CRuntimeClass const * uiItem = CUIItem::AfxStaticClassInfo();
     // A class that derives from neither item base ends the walk at its root.
     for (CRuntimeClass const * current = cls; current && current != uiItem;) {
         LoadList(current);

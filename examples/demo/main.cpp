@@ -1,17 +1,29 @@
-// The main program: loads the example device library and prints the UI schema of each of
-// its item classes, from their schema lists and from the example CSV schema file.
+// The main program: loads the example device library, prints the UI schema of each of its
+// item classes (from their schema lists and from the example CSV schema file), then builds
+// the example device's views and writes each page to a PNG file: its own view, the same
+// view after its "Details" and "Lock" buttons were clicked, and each tab of a tabbed view.
 
 #include "AfxLocale.hpp"
 #include "AfxTrace.hpp"
+#include "CAutomation.hpp"
+#include "CCairoDevice.hpp"
+#include "CEntity.hpp"
 #include "CFilename.hpp"
 #include "CMetaItem.hpp"
 #include "CModule.hpp"
+#include "CUIItem.hpp"
+#include "CUIItemMultiWnd.hpp"
 #include "CUISchema.hpp"
+#include "CUIViewWnd.hpp"
 #include "VantorUIModule.hpp"
+#include "WinMessages.hpp"
+#include "WindowStyles.hpp"
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -61,14 +73,101 @@ void PrintFile(char const * name) {
     PrintSchema(schema, trace);
 }
 
+// The smallest frame that holds a view, from the limits the view answers.
+CSize MinimumOf(CWnd & view) {
+    MINMAXINFO info{};
+    view.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return CSize(std::max<LONG>(info.ptMinTrackSize.x, 320), info.ptMinTrackSize.y);
+}
+
+class CPageWriter {
+public:
+    explicit CPageWriter(std::filesystem::path folder) : m_folder(std::move(folder)) {}
+
+    bool Write(CWnd & frame, char const * name) {
+        std::string const path = (m_folder / name).string();
+        if (!frame.WriteImage(path.c_str())) {
+            std::fprintf(stderr, "Cannot write %s\n", path.c_str());
+            return false;
+        }
+        std::printf("  %s\n", path.c_str());
+        return true;
+    }
+
+private:
+    std::filesystem::path m_folder;
+};
+
+// Shows a view of the item in a frame sized to it; the view belongs to its window.
+bool ShowView(CWnd & frame, CViewWnd * view, CItem & item) {
+    if (!frame.Create(nullptr, "Example device", WS_POPUP | WS_VISIBLE, CRect(0, 0, 640, 480),
+                      nullptr, 0))
+        return false;
+    view->Attach(&item);
+    if (!view->Create(&frame, CRect(0, 0, 640, 480), 1))
+        return false;
+    CAutomation::Pump();
+    CSize const size = MinimumOf(*view);
+    frame.MoveWindow(CRect(CPoint(0, 0), size));
+    view->MoveWindow(CRect(CPoint(0, 0), size));
+    CAutomation::Pump();
+    return true;
+}
+
+int WritePages(CModule const * module, std::filesystem::path const & folder) {
+    CRuntimeClass const * cls = CRuntimeClass::FindClass(CEntity(module, "CExampleDevice"));
+    std::unique_ptr<CObject> object(cls ? cls->NewObject(CUIItem::AfxStaticClassInfo()) : nullptr);
+    if (!object) {
+        std::fprintf(stderr, "The example device library has no CExampleDevice.\n");
+        return 1;
+    }
+    auto & device = static_cast<CUIItem &>(*object);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    CPageWriter writer(folder);
+    std::printf("Pages of CExampleDevice, written to PNG files:\n");
+
+    CCairoDevice screen;
+    CDevice::SetScreen(&screen);
+    CAutomation::Start();
+    bool ok = true;
+    {
+        CWnd frame;
+        auto * view = static_cast<CUIViewWnd *>(device.CreateItemView());
+        ok = ShowView(frame, view, device) && writer.Write(frame, "device.png");
+        // The buttons take the road a user's click takes; the item answers in OnUIChange.
+        ok = ok && CAutomation::ClickItem(view, 0x7F01) && CAutomation::ClickItem(view, 0x7F02);
+        CAutomation::Pump();
+        ok = ok && writer.Write(frame, "device-details-hidden.png");
+        frame.DestroyWindow();
+    }
+    {
+        CWnd frame;
+        auto * tabs = new CUIItemMultiWnd("Identity,Ratings");
+        ok = ok && ShowView(frame, tabs, device);
+        for (UINT i = 0; ok && i < tabs->GetViewCount(); ++i) {
+            tabs->SetActiveView(i);
+            CAutomation::Pump();
+            ok = writer.Write(frame, ("device-tab" + std::to_string(i + 1) + ".png").c_str());
+        }
+        frame.DestroyWindow();
+    }
+    CAutomation::Stop();
+    CDevice::SetScreen(nullptr);
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char ** argv) {
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "vantorui-pages";
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc) {
             SetThreadLocale(AfxLocaleFromName(argv[++i]));
+        } else if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
+            folder = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: %s [--lang de|en|es|fr|it]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--lang de|en|es|fr|it] [--out folder]\n", argv[0]);
             return 2;
         }
     }
@@ -89,5 +188,5 @@ int main(int argc, char ** argv) {
         return 1;
     }
     PrintFile("ExampleDevice");
-    return 0;
+    return WritePages(device, folder);
 }

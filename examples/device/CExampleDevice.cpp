@@ -1,12 +1,46 @@
 #include "CExampleDevice.hpp"
 
-AFX_IMPLEMENT_DYNCREATE(CExampleDevice, CMetaItem)
+#include "CUIViewWnd.hpp"
+
+AFX_IMPLEMENT_DYNCREATE(CExampleDevice, CUIItem)
 
 void CExampleDevice::AddMetaData() {
-    CMetaItem::AddMetaData();
+    CUIItem::AddMetaData();
     AddMeta("Name", metaString, &CExampleDevice::m_name);
     AddMeta("Voltage", metaInteger, &CExampleDevice::m_voltage);
     AddMeta("Mode", metaInteger, &CExampleDevice::m_mode);
     AddMeta("Enabled", metaInteger, &CExampleDevice::m_enabled);
     AddMeta("Address", metaUnsigned, &CExampleDevice::m_address);
+    AddMeta("Model", metaString, &CExampleDevice::m_model);
+    AddMeta("Firmware", metaString, &CExampleDevice::m_firmware);
+    AddMeta("Limits", metaString, &CExampleDevice::m_limits);
+}
+
+void CExampleDevice::LoadUI(CUIViewWnd * view, unsigned int page) {
+    CUIItem::LoadUI(view, page);
+    if (page != 0)
+        return;
+    view->StartGroup(2);
+    view->AddButton("Details", "Shows or hides the identity of the device", idDetails);
+    view->AddButton("Lock", "Locks or unlocks the identity", idLock);
+    view->EndGroup(0);
+}
+
+void CExampleDevice::OnUIChange(CUIViewWnd * view, CItem * item, CString tag) {
+    if (item != this)
+        return;
+    if (tag == CString("Button7F01")) {
+        m_detailsShown = !m_detailsShown;
+        view->ShowUI(this, "Model", m_detailsShown);
+        view->ShowUI(this, "Firmware", m_detailsShown);
+        view->RenameUI("RowLabel0", m_detailsShown ? "Output:" : "Hidden:");
+    } else if (tag == CString("Button7F02")) {
+        m_locked = !m_locked;
+        view->EnableUI(this, "Model", !m_locked);
+        view->EnableUI(this, "Firmware", !m_locked);
+    } else if (tag.IsEmpty() && m_locked) {
+        // An enable pass applies the lock again.
+        view->EnableUI(this, "Model", FALSE);
+        view->EnableUI(this, "Firmware", FALSE);
+    }
 }

@@ -371,6 +371,11 @@ LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCHITTEST:
         // A group box frames other controls: clicks inside it belong to them.
         return TypeOf(*wnd) == BS_GROUPBOX ? HTTRANSPARENT : HTCLIENT;
+    case WM_ERASEBKGND:
+        // ... and so does its inside, which it leaves as the parent painted it.
+        if (TypeOf(*wnd) == BS_GROUPBOX)
+            return TRUE;
+        return DefWindowProc(hwnd, message, wParam, lParam);
     case WM_SETFOCUS:
         OnSetFocus(hwnd, *wnd, *state);
         return 0;

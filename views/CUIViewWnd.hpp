@@ -12,7 +12,7 @@ class CDC;
 class CEntity;
 class CItem;
 class CLayFormation;
-class CToolTip;
+class CUIToolTip;
 struct CUIData;
 class CUIElement;
 class CUISchema;
@@ -146,13 +146,16 @@ protected:
     BOOL OnBalloonMod(UINT id);
     LRESULT OnToolShow(UINT id, NMHDR & header);
 
-    // Balloon help; the view's tooltip arrives with the tooltip work, until then these keep
-    // their places in the view's life and do nothing.
-    void CreateToolTip() {}
-    void DestroyToolTip() {}
-    void HideToolTip() {}
-    void TrackToolTip(CWnd *) {}
-    void MoveToolTips() {}
+    // Balloon help (the main window's balloon mode): one tool per element with a tip.
+    void CreateToolTip();
+    void AddToolTips(BOOL tracking);
+    void MoveToolTips();
+    // In tracking mode, shows the balloon of the element that holds `ctrl` (null hides).
+    void TrackToolTip(CWnd * ctrl);
+    void HideToolTip();
+    void DestroyToolTip();
+    // Moves a balloon beside an element (client coordinates) and into screen coordinates.
+    void PlaceToolRect(CRect & tip, CRect const & element, BOOL right, BOOL below);
 
     CRect m_border;
     int m_fits = 0;
@@ -160,7 +163,7 @@ protected:
     CLayFormation * m_group = nullptr;
     CLayFormation * m_outer = nullptr;
     CUISchema * m_schema = nullptr;
-    CToolTip * m_toolTip = nullptr;
+    CUIToolTip * m_toolTip = nullptr;
     int m_tracking = 0;
     // The control that last reported the focus, by handle so that a destroyed one is seen.
     HWND m_focus = nullptr;
@@ -192,4 +195,7 @@ private:
     void RunScriptLine(CItem * item, CString const & line, int embedded, char const * name);
 
     CArray<CLayFormation *> m_discarded{4};
+    // The tooltip's window, to notice that it went with the main window that owns it.
+    HWND m_toolTipWnd = nullptr;
+    CUIToolTip * ToolTip();
 };

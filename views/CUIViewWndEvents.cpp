@@ -265,9 +265,6 @@ void CUIViewWnd::OnScroll(UINT code, int pos, CWnd & bar) {
 BOOL CUIViewWnd::OnBalloonMod(UINT) {
     DestroyToolTip();
     CreateToolTip();
-    return TRUE;
-}
-
-LRESULT CUIViewWnd::OnToolShow(UINT, NMHDR &) {
-    return 0;
+    TrackToolTip(CWnd::FromHandle(m_focus));
+    return FALSE;
 }

@@ -12,12 +12,13 @@ AFX_IMPLEMENT_DYNCREATE(CProbeEdit, CUIControl)
 
 CProbeEdit::CProbeEdit() : m_edit(MakeControl<CEditCtrl>()) {}
 
-CUIData CProbeEdit::Record(char const * tag) {
+CUIData CProbeEdit::Record(char const * tag, char const * tip) {
     CUIData data;
     data.m_tag = tag;
     data.m_label = tag;
     data.m_labelAlt = tag;
     data.m_class = AfxStaticClassInfo();
+    data.m_tip = tip;
     return data;
 }
 

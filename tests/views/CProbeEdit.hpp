@@ -13,7 +13,7 @@ public:
     CProbeEdit();
     CEditCtrl * GetEdit() const { return m_edit; }
     // A record of this class for a tag, for CUIViewWnd::AddUI.
-    static CUIData Record(char const * tag);
+    static CUIData Record(char const * tag, char const * tip = "");
 
 protected:
     void OnLayout(CLayFormation * form) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CUIToolTip.hpp"
 #include "CUIViewWnd.hpp"
 
 #include <functional>
@@ -22,6 +23,8 @@ public:
     CLayFormation * Group() const { return m_group; }
     int Fits() const { return m_fits; }
     CString const & PathAt(UINT index) const { return m_paths[index]; }
+    CToolTip * Tip() const { return m_toolTip; }
+    unsigned int ToolId() const { return m_toolId; }
     using CUIViewWnd::GetObjectA;
     using CUIViewWnd::SendEnable;
 

@@ -25,13 +25,13 @@ protected:
     }
 
     // Makes a view that builds its page with `build`, attaches it to the device and creates
-    // it filling the frame. The view belongs to its window.
+    // it in m_parent. The view belongs to its window.
     CTestView & MakeView(std::function<void(CTestView &)> build,
                          CRect rect = CRect(0, 0, 800, 600)) {
         m_view = new CTestView;
         m_view->m_build = std::move(build);
         m_view->Attach(&m_device);
-        EXPECT_TRUE(m_view->Create(&m_frame, rect, 10));
+        EXPECT_TRUE(m_view->Create(m_parent, rect, 10));
         CAutomation::Pump();
         return *m_view;
     }
@@ -47,4 +47,6 @@ protected:
     CViewChannel m_channel;
     CWnd m_frame;
     CTestView * m_view = nullptr;
+    // Where MakeView puts its views.
+    CWnd * m_parent = &m_frame;
 };

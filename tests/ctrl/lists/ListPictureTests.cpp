@@ -1,0 +1,188 @@
+#include "CAutomation.hpp"
+#include "CCairoDevice.hpp"
+#include "CComboBox.hpp"
+#include "CImageCompare.hpp"
+#include "CListBox.hpp"
+#include "CStdTools.hpp"
+#include "VirtualKeys.hpp"
+#include "WindowStyles.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+
+namespace {
+
+// Channel differences up to this are antialiasing noise; the share of pixels, in
+// thousandths, that may differ beyond it covers glyph edges placed a fraction of a pixel
+// apart by another Pango or FreeType.
+constexpr int tolerance = 64;
+constexpr int allowedPerMille = 15;
+
+bool Updating() {
+    char const * value = std::getenv("VANTOR_UPDATE_REFERENCES");
+    return value && std::strcmp(value, "1") == 0;
+}
+
+std::string ReferencePath(char const * name) {
+    return std::string(VANTOR_REFERENCE_DIR) + "/" + name + ".png";
+}
+
+CColor Std(CStdTools::Role role) {
+    return CStdTools::FindInstance()->GetColor(role);
+}
+
+// The pixels of a rectangle of a picture that have a colour.
+int Count(CImageCompare::Image const & image, CRect const & area, CColor color) {
+    int count = 0;
+    for (LONG y = area.top; y < area.bottom; ++y)
+        for (LONG x = area.left; x < area.right; ++x)
+            if (image.pixels[static_cast<std::size_t>(y * image.size.cx + x)] == color)
+                ++count;
+    return count;
+}
+
+class ListPictures : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CDevice::SetScreen(&m_device);
+        CAutomation::Start();
+        ASSERT_TRUE(m_dialog.Create(nullptr, "dialog", WS_POPUP | WS_VISIBLE, CRect(0, 0, 330, 120),
+                                    nullptr, 0));
+        m_dialog.SetDialogStyle(TRUE);
+    }
+    void TearDown() override {
+        m_dialog.DestroyWindow();
+        CAutomation::Stop();
+        CDevice::SetScreen(nullptr);
+    }
+
+    template <class Control>
+    Control * Add(DWORD style, CRect const & rect, std::initializer_list<char const *> texts) {
+        auto * control = new Control;
+        EXPECT_TRUE(control->Create("", style | WS_VISIBLE | WS_TABSTOP, rect, &m_dialog, 100));
+        control->SetFont(&m_font);
+        for (char const * text : texts)
+            control->AddString(text);
+        return control;
+    }
+
+    // Writes a window's picture and compares it with its stored reference, or stores it
+    // when the references are being regenerated; gives the picture for further checks.
+    CImageCompare::Image Check(CWnd & wnd, char const * name) {
+        std::string const actual = std::string(VANTOR_OUTPUT_DIR) + "/" + name + ".actual.png";
+        CImageCompare::Image picture;
+        EXPECT_TRUE(wnd.WriteImage(actual.c_str()));
+        EXPECT_TRUE(CImageCompare::ReadPng(actual.c_str(), picture));
+        std::string const reference = ReferencePath(name);
+        if (Updating()) {
+            std::filesystem::copy_file(actual, reference,
+                                       std::filesystem::copy_options::overwrite_existing);
+            return picture;
+        }
+        CImageCompare::Image stored;
+        EXPECT_TRUE(CImageCompare::ReadPng(reference.c_str(), stored)) << reference;
+        CImageCompare::Result const result = CImageCompare::Compare(picture, stored, tolerance);
+        int const allowed = picture.size.cx * picture.size.cy * allowedPerMille / 1000;
+        EXPECT_TRUE(result.sameSize && result.differing <= allowed)
+            << name << ": " << result.differing << " pixels differ (allowed " << allowed
+            << "); the picture drawn is " << actual;
+        if (result.sameSize && result.differing <= allowed && !std::getenv("VANTOR_KEEP_PICTURES"))
+            std::filesystem::remove(actual);
+        return picture;
+    }
+
+    CCairoDevice m_device{"DejaVu Sans"};
+    CFont m_font{"DejaVu Sans", 9};
+    CWnd m_dialog;
+};
+
+} // namespace
+
+TEST_F(ListPictures, ListBoxesNormalFocusedAndDisabled) {
+    CListBox * focused = Add<CListBox>(
+        WS_BORDER | WS_VSCROLL | LBS_NOTIFY, CRect(10, 10, 110, 110),
+        {"Automatic", "Manual", "Remote", "Local", "Standby", "Service", "Test", "Off"});
+    CListBox * disabled = Add<CListBox>(WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL,
+                                        CRect(120, 10, 220, 110), {"Port A", "Port B"});
+    CListBox * plain = Add<CListBox>(WS_BORDER, CRect(230, 10, 320, 110), {"9600", "19200"});
+    focused->SetCurSel(1);
+    focused->SetFocus();
+    CAutomation::PressKey(VK_DOWN);
+    disabled->SetCurSel(0);
+    disabled->EnableWindow(FALSE);
+    plain->SetCurSel(1);
+
+    CImageCompare::Image const picture = Check(m_dialog, "listboxes");
+    CRect row;
+    focused->GetItemRect(2, row);
+    focused->ClientToScreen(row);
+    EXPECT_GT(Count(picture, row, Std(CStdTools::colorHighlight)), row.Width() * row.Height() / 2)
+        << "the selected entry is highlighted";
+    CRect other;
+    disabled->GetItemRect(0, other);
+    disabled->ClientToScreen(other);
+    EXPECT_EQ(Count(picture, other, Std(CStdTools::colorHighlight)), 0)
+        << "a disabled list box shows its selection grey";
+    EXPECT_GT(Count(picture, other, Std(CStdTools::color3DLight)), 0);
+}
+
+TEST_F(ListPictures, ComboBoxesNormalFocusedDisabledAndDropped) {
+    CComboBox * focused = Add<CComboBox>(CBS_DROPDOWNLIST | WS_VSCROLL, CRect(10, 10, 110, 160),
+                                         {"Automatic", "Manual", "Remote"});
+    CComboBox * edit = Add<CComboBox>(CBS_DROPDOWN | WS_VSCROLL, CRect(120, 10, 220, 160),
+                                      {"1200", "2400", "9600"});
+    CComboBox * disabled = Add<CComboBox>(CBS_DROPDOWNLIST, CRect(230, 10, 320, 160), {"Off"});
+    CComboBox * dropped =
+        Add<CComboBox>(CBS_DROPDOWNLIST | WS_VSCROLL, CRect(10, 50, 160, 150),
+                       {"Red", "Green", "Blue", "Cyan", "Magenta", "Yellow", "Black", "White"});
+    focused->SetCurSel(0);
+    edit->SetWindowText("4800");
+    disabled->SetCurSel(0);
+    disabled->EnableWindow(FALSE);
+    dropped->SetCurSel(2);
+    focused->SetFocus();
+
+    CImageCompare::Image const field = Check(m_dialog, "comboboxes");
+    CRect highlighted = focused->GetClientRect() - 4;
+    highlighted.right -= 16;
+    focused->ClientToScreen(highlighted);
+    EXPECT_GT(Count(field, highlighted, Std(CStdTools::colorHighlight)),
+              highlighted.Width() * highlighted.Height() / 2)
+        << "the focused drop-down list shows its entry highlighted";
+
+    dropped->SetFocus();
+    CAutomation::PressKey(VK_F4);
+    CAutomation::PressKey(VK_DOWN);
+    ASSERT_TRUE(dropped->GetDroppedState());
+    Check(m_dialog, "comboboxes-dropped");
+    CRect const listRect = dropped->GetDroppedControlRect();
+    CWnd * list = CWnd::FromHandle(CInput::WindowFromPoint(listRect.TopLeft() + CSize(5, 5)));
+    ASSERT_NE(list, nullptr);
+    CImageCompare::Image const open = Check(*list, "combobox-list");
+    EXPECT_EQ(open.size, listRect.Size());
+    // The list's own border, and the chosen entry (the fourth) highlighted.
+    EXPECT_EQ(Count(open, CRect(0, 0, open.size.cx, 1), Std(CStdTools::color3DDarkShadow)),
+              open.size.cx);
+    LONG const rowHeight = dropped->GetItemHeight();
+    EXPECT_GT(Count(open, CRect(1, 1 + 3 * rowHeight, open.size.cx - 1, 1 + 4 * rowHeight),
+                    Std(CStdTools::colorHighlight)),
+              rowHeight * open.size.cx / 2);
+}
+
+TEST_F(ListPictures, TheReferencesAreNotBlank) {
+    if (Updating())
+        GTEST_SKIP() << "references are being written";
+    for (char const * name : {"listboxes", "comboboxes", "comboboxes-dropped", "combobox-list"}) {
+        CImageCompare::Image stored;
+        ASSERT_TRUE(CImageCompare::ReadPng(ReferencePath(name).c_str(), stored)) << name;
+        CColor const face = Std(CStdTools::colorFace);
+        EXPECT_LT(Count(stored, CRect(CPoint(), stored.size), face),
+                  stored.size.cx * stored.size.cy * 9 / 10)
+            << name;
+    }
+}

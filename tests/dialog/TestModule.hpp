@@ -1,0 +1,6 @@
+#pragma once
+
+class CModule;
+
+// The test program's module: the dialog templates of tests/dialog/resources.
+CModule * TestModule();

@@ -1,6 +1,19 @@
 #include "CExampleDevice.hpp"
 
+#include "CEntity.hpp"
 #include "CUIViewWnd.hpp"
+#include "ExampleModule.hpp"
+
+namespace {
+
+// The library's own texts, in the thread's language.
+enum : UINT { idsDetails = 1, idsDetailsTip, idsLock, idsLockTip, idsOutput, idsHidden };
+
+CString Text(UINT id) {
+    return CString(CEntity(ExampleModule(), id));
+}
+
+} // namespace
 
 AFX_IMPLEMENT_DYNCREATE(CExampleDevice, CUIItem)
 
@@ -21,8 +34,8 @@ void CExampleDevice::LoadUI(CUIViewWnd * view, unsigned int page) {
     if (page != 0)
         return;
     view->StartGroup(2);
-    view->AddButton("Details", "Shows or hides the identity of the device", idDetails);
-    view->AddButton("Lock", "Locks or unlocks the identity", idLock);
+    view->AddButton(Text(idsDetails), Text(idsDetailsTip), idDetails);
+    view->AddButton(Text(idsLock), Text(idsLockTip), idLock);
     view->EndGroup(0);
 }
 
@@ -33,7 +46,7 @@ void CExampleDevice::OnUIChange(CUIViewWnd * view, CItem * item, CString tag) {
         m_detailsShown = !m_detailsShown;
         view->ShowUI(this, "Model", m_detailsShown);
         view->ShowUI(this, "Firmware", m_detailsShown);
-        view->RenameUI("RowLabel0", m_detailsShown ? "Output:" : "Hidden:");
+        view->RenameUI("RowLabel0", Text(m_detailsShown ? idsOutput : idsHidden));
     } else if (tag == CString("Button7F02")) {
         m_locked = !m_locked;
         view->EnableUI(this, "Model", !m_locked);

@@ -1,0 +1,6 @@
+#pragma once
+
+class CModule;
+
+// The example device library's module.
+CModule const * ExampleModule();

@@ -29,6 +29,7 @@ class CUISchema;
 // of no columns, EndOverlay without StartOverlay) is refused: an "ERROR: " trace line says
 // what was wrong and the resource exception is thrown; what was built stays usable. A tag
 // missing from the schema or an element class that cannot be created throws the same way.
+// A page whose building throws while the window is being created shows what was built.
 //
 // Changes: an element that saved a new value makes the view call SendChange(item, tag): the
 // item's CUIItem::OnUIChange, then the view's own OnUIChange. An enable pass sends the empty

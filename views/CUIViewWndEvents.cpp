@@ -4,6 +4,7 @@
 
 #include "CMainWnd.hpp"
 #include "CPrintf.hpp"
+#include "CResourceException.hpp"
 #include "CSet.hpp"
 #include "CThread.hpp"
 #include "CUIElement.hpp"
@@ -150,7 +151,12 @@ void CUIViewWnd::SendEnable() {
 
 void CUIViewWnd::OnPostCreate() {
     ModifyStyle(0, WS_CLIPCHILDREN);
-    OnUICreate();
+    try {
+        OnUICreate();
+    } catch (CResourceException const &) {
+        // A page that could not be built whole shows what was built; the trace line that
+        // says why has been written.
+    }
     if (m_root)
         LayoutUI();
     CreateUI();

@@ -70,3 +70,13 @@ TEST_F(ItemViews, APageViewHasAFourPixelBorder) {
     EXPECT_EQ(info.ptMinTrackSize, CPoint(page->GetMinSize().cx + 8, page->GetMinSize().cy + 8));
     EXPECT_EQ(page->GetElementCount(), 14u);
 }
+
+TEST_F(ItemViews, APageThatCannotBeBuiltWholeShowsWhatWasBuilt) {
+    CTraceCapture trace;
+    auto * page = new CUIPageWnd(CEntity(ViewTestModule(), "MissingTag"));
+    Show(page);
+    EXPECT_TRUE(trace.Contains("ERROR: Could not find tag Colour"));
+    ASSERT_EQ(page->GetElementCount(), 1u);
+    EXPECT_EQ(page->GetElementAt(0)->GetTag(), "Volts");
+    EXPECT_TRUE(CWnd::IsWindow(page->GetSafeHwnd()));
+}

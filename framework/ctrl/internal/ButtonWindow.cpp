@@ -8,13 +8,13 @@
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
 #include "CWndClass.hpp"
+#include "ControlWindows.hpp"
+#include "MessageParams.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
 
-#include <memory>
-#include <unordered_map>
 #include <vector>
 
 namespace ButtonWindow {
@@ -24,6 +24,10 @@ namespace {
 // What a button remembers between messages. `pushed` is what the button shows; the two
 // press flags say what holds it pressed: the left mouse button (with the capture) or Space.
 struct ButtonState {
+    explicit ButtonState(HWND window) : hwnd(window) {}
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd;
     UINT check = BST_UNCHECKED;
     bool pushed = false;
     bool mouseDown = false;
@@ -31,14 +35,8 @@ struct ButtonState {
     bool focused = false;
 };
 
-std::unordered_map<HWND, std::unique_ptr<ButtonState>> & States() {
-    static std::unordered_map<HWND, std::unique_ptr<ButtonState>> states;
-    return states;
-}
-
 ButtonState * StateOf(HWND hwnd) {
-    auto const it = States().find(hwnd);
-    return it == States().end() ? nullptr : it->second.get();
+    return ControlWindows<ButtonState>::Find(hwnd);
 }
 
 DWORD TypeOf(CWnd const & wnd) {
@@ -60,10 +58,6 @@ bool HoldsCheck(DWORD type) {
 // Group boxes are frames: they take no input of their own.
 bool TakesInput(CWnd const & wnd) {
     return wnd.IsWindowEnabled() && TypeOf(wnd) != BS_GROUPBOX;
-}
-
-CPoint PointOf(LPARAM lParam) {
-    return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
 }
 
 void SetPushed(CWnd & wnd, ButtonState & state, bool pushed) {
@@ -139,16 +133,6 @@ bool Click(HWND hwnd) {
     if (!CWnd::IsWindow(hwnd))
         return false;
     return CCtrlWnd::NotifyParent(hwnd, BN_CLICKED);
-}
-
-LRESULT OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States()[hwnd] = std::make_unique<ButtonState>();
-    return DefWindowProc(hwnd, WM_NCCREATE, wParam, lParam);
-}
-
-LRESULT OnNcDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    States().erase(hwnd);
-    return DefWindowProc(hwnd, WM_NCDESTROY, wParam, lParam);
 }
 
 LRESULT OnGetDlgCode(CWnd & wnd, ButtonState & state, MSG const * msg) {
@@ -227,13 +211,13 @@ void OnLButtonDblClk(HWND hwnd, CWnd & wnd, ButtonState & state) {
 
 void OnMouseMove(CWnd & wnd, ButtonState & state, LPARAM where) {
     if (state.mouseDown)
-        SetPushed(wnd, state, wnd.GetClientRect().Encloses(PointOf(where)));
+        SetPushed(wnd, state, wnd.GetClientRect().Encloses(MessageParams::Point(where)));
 }
 
 void OnLButtonUp(HWND hwnd, CWnd & wnd, ButtonState & state, LPARAM where) {
     if (!state.mouseDown)
         return;
-    bool const inside = wnd.GetClientRect().Encloses(PointOf(where));
+    bool const inside = wnd.GetClientRect().Encloses(MessageParams::Point(where));
     CancelPress(wnd, state);
     if (inside && CWnd::IsWindow(hwnd))
         Click(hwnd);
@@ -343,31 +327,15 @@ void OnPaint(HWND hwnd, CWnd & wnd, ButtonState & state) {
     PaintButton(dc, look);
 }
 
-} // namespace
-
-char const * ClassName() {
-    static CWndClass const * cls = CWndClass::Register(
-        "button", &Procedure, CWndClass::classFocusOnClick | CWndClass::classDoubleClicks);
-    return cls->GetName();
-}
-
-bool IsButton(HWND hwnd) {
-    return CWnd::IsWindow(hwnd) && StateOf(hwnd) != nullptr;
-}
-
-LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE)
-        return OnNcCreate(hwnd, wParam, lParam);
-    if (message == WM_NCDESTROY)
-        return OnNcDestroy(hwnd, wParam, lParam);
+LRESULT ButtonState::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd * wnd = CWnd::FromHandle(hwnd);
-    ButtonState * state = StateOf(hwnd);
-    if (!wnd || !state)
+    // Only WM_NCDESTROY reaches a button whose CWnd object is gone.
+    if (!wnd)
         return DefWindowProc(hwnd, message, wParam, lParam);
 
     switch (message) {
     case WM_GETDLGCODE:
-        return OnGetDlgCode(*wnd, *state, reinterpret_cast<MSG const *>(lParam));
+        return OnGetDlgCode(*wnd, *this, reinterpret_cast<MSG const *>(lParam));
     case WM_NCHITTEST:
         // A group box frames other controls: clicks inside it belong to them.
         return TypeOf(*wnd) == BS_GROUPBOX ? HTTRANSPARENT : HTCLIENT;
@@ -377,44 +345,44 @@ LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         return DefWindowProc(hwnd, message, wParam, lParam);
     case WM_SETFOCUS:
-        OnSetFocus(hwnd, *wnd, *state);
+        OnSetFocus(hwnd, *wnd, *this);
         return 0;
     case WM_KILLFOCUS:
-        OnKillFocus(hwnd, *wnd, *state);
+        OnKillFocus(hwnd, *wnd, *this);
         return 0;
     case WM_ENABLE:
-        OnEnable(*wnd, *state, static_cast<BOOL>(wParam));
+        OnEnable(*wnd, *this, static_cast<BOOL>(wParam));
         return 0;
     case WM_LBUTTONDOWN:
-        OnLButtonDown(hwnd, *wnd, *state);
+        OnLButtonDown(hwnd, *wnd, *this);
         return 0;
     case WM_LBUTTONDBLCLK:
-        OnLButtonDblClk(hwnd, *wnd, *state);
+        OnLButtonDblClk(hwnd, *wnd, *this);
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(*wnd, *state, lParam);
+        OnMouseMove(*wnd, *this, lParam);
         return 0;
     case WM_LBUTTONUP:
-        OnLButtonUp(hwnd, *wnd, *state, lParam);
+        OnLButtonUp(hwnd, *wnd, *this, lParam);
         return 0;
     case WM_CAPTURECHANGED:
-        OnCaptureChanged(*wnd, *state);
+        OnCaptureChanged(*wnd, *this);
         return 0;
     case WM_KEYDOWN:
-        OnKeyDown(*wnd, *state, static_cast<UINT>(wParam));
+        OnKeyDown(*wnd, *this, static_cast<UINT>(wParam));
         return 0;
     case WM_KEYUP:
-        OnKeyUp(hwnd, *wnd, *state, static_cast<UINT>(wParam));
+        OnKeyUp(hwnd, *wnd, *this, static_cast<UINT>(wParam));
         return 0;
     case BM_GETCHECK:
-        return OnGetCheck(*wnd, *state);
+        return OnGetCheck(*wnd, *this);
     case BM_SETCHECK:
-        OnSetCheck(*wnd, *state, wParam);
+        OnSetCheck(*wnd, *this, wParam);
         return 0;
     case BM_GETSTATE:
-        return OnGetState(*wnd, *state);
+        return OnGetState(*wnd, *this);
     case BM_SETSTATE:
-        SetPushed(*wnd, *state, wParam != 0);
+        SetPushed(*wnd, *this, wParam != 0);
         return 0;
     case BM_SETSTYLE:
         OnSetStyle(*wnd, wParam, lParam);
@@ -423,11 +391,22 @@ LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         OnClick(hwnd, *wnd);
         return 0;
     case WM_PAINT:
-        OnPaint(hwnd, *wnd, *state);
+        OnPaint(hwnd, *wnd, *this);
         return DefWindowProc(hwnd, message, wParam, lParam);
     default:
         return DefWindowProc(hwnd, message, wParam, lParam);
     }
+}
+
+} // namespace
+
+char const * ClassName() {
+    return ControlWindows<ButtonState>::Register("button", CWndClass::classFocusOnClick |
+                                                               CWndClass::classDoubleClicks);
+}
+
+bool IsButton(HWND hwnd) {
+    return CWnd::IsWindow(hwnd) && StateOf(hwnd) != nullptr;
 }
 
 // Dialog templates name the class without touching CButton: register it when the library

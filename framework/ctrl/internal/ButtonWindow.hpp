@@ -9,9 +9,6 @@ namespace ButtonWindow {
 // Registers the class on first use and gives its name ("button").
 char const * ClassName();
 
-// The class's window procedure.
-LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
 // True for a window of the button class that is still alive.
 bool IsButton(HWND hwnd);
 

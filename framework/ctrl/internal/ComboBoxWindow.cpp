@@ -10,20 +10,20 @@
 #include "CWndClass.hpp"
 #include "ComboBoxMessages.hpp"
 #include "ComboEdit.hpp"
+#include "ControlWindows.hpp"
 #include "EditMessages.hpp"
 #include "EditText.hpp"
 #include "ListBoxMessages.hpp"
 #include "ListBoxWindow.hpp"
 #include "ListPaint.hpp"
 #include "ListScrollBar.hpp"
+#include "MessageParams.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
 
 #include <algorithm>
-#include <memory>
-#include <unordered_map>
 
 namespace {
 
@@ -32,15 +32,6 @@ constexpr DWORD typeMask = 0x0003;
 // The room the sunken edge takes on each side, and the field's height beyond its text.
 constexpr LONG edge = 2;
 constexpr LONG fieldExtra = 8;
-
-std::unordered_map<HWND, std::shared_ptr<ComboBoxWindow>> & Windows() {
-    static auto * windows = new std::unordered_map<HWND, std::shared_ptr<ComboBoxWindow>>;
-    return *windows;
-}
-
-int IndexParam(std::uintptr_t value) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-}
 
 bool IsPrintable(UINT codePoint) {
     return codePoint >= 32 && codePoint != 127 && codePoint <= 0x10FFFF;
@@ -52,28 +43,8 @@ bool IsPrintable(UINT codePoint) {
 } // namespace
 
 char const * ComboBoxWindow::Register() {
-    static CWndClass const * cls =
-        CWndClass::Register("combobox", &ComboBoxWindow::Procedure,
-                            CWndClass::classFocusOnClick | CWndClass::classDoubleClicks);
-    return cls->GetName();
-}
-
-LRESULT ComboBoxWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto & windows = Windows();
-    if (message == WM_NCCREATE) {
-        windows[hwnd] = std::make_shared<ComboBoxWindow>(hwnd);
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        LRESULT const result = DefWindowProc(hwnd, message, wParam, lParam);
-        windows.erase(hwnd);
-        return result;
-    }
-    auto const found = windows.find(hwnd);
-    if (found == windows.end())
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    std::shared_ptr<ComboBoxWindow> const window = found->second;
-    return window->Handle(message, wParam, lParam);
+    return ControlWindows<ComboBoxWindow>::Register("combobox", CWndClass::classFocusOnClick |
+                                                                    CWndClass::classDoubleClicks);
 }
 
 LRESULT ComboBoxWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -144,7 +115,7 @@ LRESULT ComboBoxWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case CB_GETCURSEL:
         return ToList(LB_GETCURSEL);
     case CB_SETCURSEL:
-        return OnSetCurSel(IndexParam(wParam));
+        return OnSetCurSel(MessageParams::Int(wParam));
     case CB_GETLBTEXT:
         return ToList(LB_GETTEXT, wParam, lParam);
     case CB_GETLBTEXTLEN:
@@ -172,7 +143,7 @@ LRESULT ComboBoxWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             *rect = ListRect();
         return TRUE;
     case CB_GETITEMHEIGHT:
-        return IndexParam(wParam) == -1 ? FieldHeight() : ToList(LB_GETITEMHEIGHT);
+        return MessageParams::Int(wParam) == -1 ? FieldHeight() : ToList(LB_GETITEMHEIGHT);
     case CB_LIMITTEXT:
         if (CWnd * edit = Edit())
             edit->SendMessage(EM_LIMITTEXT, wParam);

@@ -3,15 +3,17 @@
 #include "CRect.hpp"
 #include "WinTypes.hpp"
 
+template <class T>
+class ControlWindows;
+
 class CDC;
 class CFont;
 class CString;
 class CWnd;
 struct CREATESTRUCT;
 
-// One window of the "combobox" class, driven by the class's window procedure, which keeps
-// one object per window from WM_NCCREATE until WM_NCDESTROY and holds on to it while a
-// message is handled; a handler whose notification destroyed the window returns at once.
+// One window of the "combobox" class, one object per window (see ControlWindows); a handler
+// whose notification destroyed the window returns at once.
 //
 // The combo box is the closed field; its entries live in its drop list, a pop-up list box
 // (LBS_COMBOBOX) that it owns and forwards the entry messages to, and the list's selection
@@ -26,13 +28,14 @@ public:
 
     // Registers the window class (once) and returns its name.
     static char const * Register();
-    static LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     explicit ComboBoxWindow(HWND hwnd) : m_hwnd(hwnd) {}
     ComboBoxWindow(ComboBoxWindow const &) = delete;
     ComboBoxWindow & operator=(ComboBoxWindow const &) = delete;
 
 private:
+    friend class ControlWindows<ComboBoxWindow>;
+
     // How the list closes: the user's choice of the entry given, the user's cancel (the
     // selection it had when it opened comes back), or the program's, which says nothing.
     enum class Close { choose, cancel, quiet };

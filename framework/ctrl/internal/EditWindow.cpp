@@ -8,31 +8,21 @@
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
 #include "CWndClass.hpp"
+#include "ControlWindows.hpp"
 #include "EditMessages.hpp"
 #include "EditText.hpp"
+#include "MessageParams.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
 
 #include <algorithm>
-#include <memory>
-#include <unordered_map>
 
 namespace {
 
-std::unordered_map<HWND, std::unique_ptr<EditWindow>> & Windows() {
-    static auto * windows = new std::unordered_map<HWND, std::unique_ptr<EditWindow>>;
-    return *windows;
-}
-
 bool IsDown(UINT key) {
     return GetKeyState(key) < 0;
-}
-
-// Message parameters that carry positions: -1 (in 32 or in 64 bits) stays negative.
-long long SignedParam(std::uintptr_t value) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
 // Control characters type nothing; Backspace is a key of its own.
@@ -47,35 +37,15 @@ bool IsPrintable(UINT codePoint) {
 } // namespace
 
 char const * EditWindow::Register() {
-    static CWndClass const * cls =
-        CWndClass::Register("edit", &EditWindow::Procedure,
-                            CWndClass::classFocusOnClick | CWndClass::classDoubleClicks);
-    return cls->GetName();
-}
-
-LRESULT EditWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto & windows = Windows();
-    if (message == WM_NCCREATE) {
-        auto created = std::make_unique<EditWindow>(hwnd);
-        EditWindow & window = *created;
-        windows[hwnd] = std::move(created);
-        auto const * create = reinterpret_cast<CREATESTRUCT const *>(lParam);
-        window.OnCreate(create ? create->lpszName : nullptr);
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        LRESULT const result = DefWindowProc(hwnd, message, wParam, lParam);
-        windows.erase(hwnd);
-        return result;
-    }
-    auto const found = windows.find(hwnd);
-    if (found == windows.end())
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    return found->second->Handle(message, wParam, lParam);
+    return ControlWindows<EditWindow>::Register("edit", CWndClass::classFocusOnClick |
+                                                            CWndClass::classDoubleClicks);
 }
 
 LRESULT EditWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NCCREATE:
+        OnNcCreate(reinterpret_cast<CREATESTRUCT const *>(lParam));
+        return DefWindowProc(m_hwnd, message, wParam, lParam);
     case WM_GETDLGCODE:
         return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     case WM_SETTEXT:
@@ -146,7 +116,8 @@ LRESULT EditWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case EM_GETSEL:
         return OnGetSel(wParam, lParam);
     case EM_SETSEL:
-        m_model.Select(SignedParam(wParam), SignedParam(static_cast<std::uintptr_t>(lParam)));
+        m_model.Select(MessageParams::Int(wParam),
+                       MessageParams::Int(static_cast<std::uintptr_t>(lParam)));
         Invalidate();
         return 0;
     case EM_SCROLLCARET:
@@ -210,7 +181,8 @@ LRESULT EditWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void EditWindow::OnCreate(char const * text) {
+void EditWindow::OnNcCreate(CREATESTRUCT const * create) {
+    char const * text = create ? create->lpszName : nullptr;
     DWORD const style = Style();
     m_model.SetText(text ? text : "");
     m_model.SetReadOnly((style & ES_READONLY) != 0);

@@ -6,14 +6,17 @@
 
 #include <string>
 
+template <class T>
+class ControlWindows;
+
 class CDC;
+struct CREATESTRUCT;
 
 // One window of the "edit" class: its editing model and what the window adds (scrolling,
-// mouse selection, focus), driven by the class's window procedure. The procedure keeps one
-// object per window, from WM_NCCREATE until WM_NCDESTROY.
+// mouse selection, focus), one object per window (see ControlWindows).
 //
-// A notification can destroy the window, and with it this object: every handler returns at
-// once when CCtrlWnd::NotifyParent reports the window gone.
+// A notification can destroy the window: every handler returns at once when
+// CCtrlWnd::NotifyParent reports the window gone.
 class EditWindow {
 public:
     // The gap between the client edges and the text, in pixels.
@@ -21,16 +24,17 @@ public:
 
     // Registers the window class (once) and returns its name.
     static char const * Register();
-    static LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     explicit EditWindow(HWND hwnd) : m_hwnd(hwnd) {}
     EditWindow(EditWindow const &) = delete;
     EditWindow & operator=(EditWindow const &) = delete;
 
 private:
+    friend class ControlWindows<EditWindow>;
+
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void OnCreate(char const * text);
+    void OnNcCreate(CREATESTRUCT const * create);
     void OnKeyDown(UINT key);
     void OnChar(UINT codePoint);
     void OnButtonDown(int x, bool extend);

@@ -7,26 +7,17 @@
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
 #include "CWndClass.hpp"
+#include "ControlWindows.hpp"
 #include "IPAddrMessages.hpp"
+#include "MessageParams.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
 
 #include <algorithm>
-#include <memory>
-#include <unordered_map>
 
 namespace {
-
-std::unordered_map<HWND, std::unique_ptr<IPAddrWindow>> & Windows() {
-    static auto * windows = new std::unordered_map<HWND, std::unique_ptr<IPAddrWindow>>;
-    return *windows;
-}
-
-CPoint PointOf(LPARAM lParam) {
-    return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-}
 
 // Registered when the library loads, so that dialogs can create the control by class name.
 [[maybe_unused]] char const * const g_registered = IPAddrWindow::Register();
@@ -34,36 +25,15 @@ CPoint PointOf(LPARAM lParam) {
 } // namespace
 
 char const * IPAddrWindow::Register() {
-    static CWndClass const * cls =
-        CWndClass::Register("SysIPAddress32", &IPAddrWindow::Procedure,
-                            CWndClass::classFocusOnClick | CWndClass::classDoubleClicks);
-    return cls->GetName();
-}
-
-LRESULT IPAddrWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto & windows = Windows();
-    if (message == WM_NCCREATE) {
-        auto created = std::make_unique<IPAddrWindow>(hwnd);
-        IPAddrWindow & window = *created;
-        windows[hwnd] = std::move(created);
-        auto const * create = reinterpret_cast<CREATESTRUCT const *>(lParam);
-        window.OnCreate(create ? create->lpszName : nullptr);
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        LRESULT const result = DefWindowProc(hwnd, message, wParam, lParam);
-        windows.erase(hwnd);
-        return result;
-    }
-    auto const found = windows.find(hwnd);
-    // A window whose object is already gone only hears its last messages.
-    if (found == windows.end() || !CWnd::FromHandle(hwnd))
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    return found->second->Handle(message, wParam, lParam);
+    return ControlWindows<IPAddrWindow>::Register(
+        "SysIPAddress32", CWndClass::classFocusOnClick | CWndClass::classDoubleClicks);
 }
 
 LRESULT IPAddrWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NCCREATE:
+        OnNcCreate(reinterpret_cast<CREATESTRUCT const *>(lParam));
+        return DefWindowProc(m_hwnd, message, wParam, lParam);
     case WM_GETDLGCODE:
         return DLGC_WANTCHARS | DLGC_WANTARROWS;
     case WM_SETTEXT:
@@ -76,16 +46,16 @@ LRESULT IPAddrWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnChar(static_cast<UINT>(wParam));
         return 0;
     case WM_LBUTTONDOWN:
-        OnLButtonDown(PointOf(lParam), (wParam & MK_SHIFT) != 0);
+        OnLButtonDown(MessageParams::Point(lParam), (wParam & MK_SHIFT) != 0);
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(PointOf(lParam));
+        OnMouseMove(MessageParams::Point(lParam));
         return 0;
     case WM_LBUTTONUP:
         OnLButtonUp();
         return 0;
     case WM_LBUTTONDBLCLK:
-        OnLButtonDblClk(PointOf(lParam));
+        OnLButtonDblClk(MessageParams::Point(lParam));
         return 0;
     case WM_CAPTURECHANGED:
         m_dragging = false;
@@ -126,7 +96,8 @@ LRESULT IPAddrWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void IPAddrWindow::OnCreate(char const * text) {
+void IPAddrWindow::OnNcCreate(CREATESTRUCT const * create) {
+    char const * text = create ? create->lpszName : nullptr;
     // The control wears the sunken edge of an edit field whatever its creator asked for.
     Wnd()->ModifyStyleEx(0, WS_EX_CLIENTEDGE);
     m_model.SetText(text ? text : "");

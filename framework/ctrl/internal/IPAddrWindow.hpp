@@ -6,30 +6,34 @@
 
 #include <string>
 
+template <class T>
+class ControlWindows;
+
 class CDC;
+struct CREATESTRUCT;
 class CWnd;
 
 // One window of the "SysIPAddress32" class: its address model and what the window adds
-// (the fields' places, mouse selection, focus, notifications), driven by the class's window
-// procedure. The procedure keeps one object per window, from WM_NCCREATE until
-// WM_NCDESTROY.
+// (the fields' places, mouse selection, focus, notifications), one object per window (see
+// ControlWindows).
 //
-// A notification can destroy the window, and with it this object: every handler returns at
-// once when Report or CCtrlWnd::NotifyParent reports the window gone.
+// A notification can destroy the window: every handler returns at once when Report or
+// CCtrlWnd::NotifyParent reports the window gone.
 class IPAddrWindow {
 public:
     // Registers the window class (once) and returns its name.
     static char const * Register();
-    static LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     explicit IPAddrWindow(HWND hwnd) : m_hwnd(hwnd) {}
     IPAddrWindow(IPAddrWindow const &) = delete;
     IPAddrWindow & operator=(IPAddrWindow const &) = delete;
 
 private:
+    friend class ControlWindows<IPAddrWindow>;
+
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void OnCreate(char const * text);
+    void OnNcCreate(CREATESTRUCT const * create);
     void OnKeyDown(UINT key);
     void OnChar(UINT codePoint);
     void OnLButtonDown(CPoint point, bool extend);

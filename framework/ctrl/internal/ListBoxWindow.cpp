@@ -6,17 +6,17 @@
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
 #include "CWndClass.hpp"
+#include "ControlWindows.hpp"
 #include "EditText.hpp"
 #include "ListBoxMessages.hpp"
 #include "ListPaint.hpp"
+#include "MessageParams.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
 
 #include <algorithm>
-#include <memory>
-#include <unordered_map>
 
 namespace {
 
@@ -25,20 +25,6 @@ constexpr UINT repeatDelay = 400;
 constexpr UINT repeatInterval = 50;
 // Rows scrolled per notch of the mouse wheel.
 constexpr int wheelRows = 3;
-
-std::unordered_map<HWND, std::shared_ptr<ListBoxWindow>> & Windows() {
-    static auto * windows = new std::unordered_map<HWND, std::shared_ptr<ListBoxWindow>>;
-    return *windows;
-}
-
-// An index in a message parameter: -1 (in 32 or in 64 bits) stays negative.
-int IndexParam(std::uintptr_t value) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-}
-
-CPoint PointParam(LPARAM lParam) {
-    return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-}
 
 bool IsPrintable(UINT codePoint) {
     return codePoint >= 32 && codePoint != 127 && codePoint <= 0x10FFFF;
@@ -50,28 +36,8 @@ bool IsPrintable(UINT codePoint) {
 } // namespace
 
 char const * ListBoxWindow::Register() {
-    static CWndClass const * cls =
-        CWndClass::Register("listbox", &ListBoxWindow::Procedure,
-                            CWndClass::classFocusOnClick | CWndClass::classDoubleClicks);
-    return cls->GetName();
-}
-
-LRESULT ListBoxWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto & windows = Windows();
-    if (message == WM_NCCREATE) {
-        windows[hwnd] = std::make_shared<ListBoxWindow>(hwnd);
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        LRESULT const result = DefWindowProc(hwnd, message, wParam, lParam);
-        windows.erase(hwnd);
-        return result;
-    }
-    auto const found = windows.find(hwnd);
-    if (found == windows.end())
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    std::shared_ptr<ListBoxWindow> const window = found->second;
-    return window->Handle(message, wParam, lParam);
+    return ControlWindows<ListBoxWindow>::Register("listbox", CWndClass::classFocusOnClick |
+                                                                  CWndClass::classDoubleClicks);
 }
 
 LRESULT ListBoxWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -89,16 +55,16 @@ LRESULT ListBoxWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnChar(static_cast<UINT>(wParam));
         return 0;
     case WM_LBUTTONDOWN:
-        OnButtonDown(PointParam(lParam), false);
+        OnButtonDown(MessageParams::Point(lParam), false);
         return 0;
     case WM_LBUTTONDBLCLK:
-        OnButtonDown(PointParam(lParam), true);
+        OnButtonDown(MessageParams::Point(lParam), true);
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(PointParam(lParam));
+        OnMouseMove(MessageParams::Point(lParam));
         return 0;
     case WM_LBUTTONUP:
-        OnButtonUp(PointParam(lParam));
+        OnButtonUp(MessageParams::Point(lParam));
         return 0;
     case WM_MOUSEWHEEL:
         OnMouseWheel(static_cast<short>(HIWORD(wParam)));
@@ -142,20 +108,20 @@ LRESULT ListBoxWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case LB_ADDSTRING:
         return OnAddString(reinterpret_cast<char const *>(lParam));
     case LB_INSERTSTRING:
-        return OnInsertString(IndexParam(wParam), reinterpret_cast<char const *>(lParam));
+        return OnInsertString(MessageParams::Int(wParam), reinterpret_cast<char const *>(lParam));
     case LB_DELETESTRING:
-        return OnDeleteString(IndexParam(wParam));
+        return OnDeleteString(MessageParams::Int(wParam));
     case LB_RESETCONTENT:
         OnResetContent();
         return 0;
     case LB_SETCURSEL:
-        return OnSetCurSel(IndexParam(wParam));
+        return OnSetCurSel(MessageParams::Int(wParam));
     case LB_GETCURSEL:
         return m_model.GetSelection();
     case LB_GETTEXT:
-        return OnGetText(IndexParam(wParam), reinterpret_cast<CString *>(lParam));
+        return OnGetText(MessageParams::Int(wParam), reinterpret_cast<CString *>(lParam));
     case LB_GETTEXTLEN: {
-        int const index = IndexParam(wParam);
+        int const index = MessageParams::Int(wParam);
         return m_model.IsValid(index) ? static_cast<LRESULT>(m_model.GetText(index).size())
                                       : LB_ERR;
     }
@@ -165,27 +131,28 @@ LRESULT ListBoxWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return m_model.GetTopIndex();
     case LB_FINDSTRING: {
         auto const * text = reinterpret_cast<char const *>(lParam);
-        return m_model.FindPrefix(IndexParam(wParam), text ? text : "");
+        return m_model.FindPrefix(MessageParams::Int(wParam), text ? text : "");
     }
     case LB_FINDSTRINGEXACT: {
         auto const * text = reinterpret_cast<char const *>(lParam);
-        return m_model.FindExact(IndexParam(wParam), text ? text : "");
+        return m_model.FindExact(MessageParams::Int(wParam), text ? text : "");
     }
     case LB_SETTOPINDEX:
-        return OnSetTopIndex(IndexParam(wParam));
+        return OnSetTopIndex(MessageParams::Int(wParam));
     case LB_GETITEMRECT:
-        return OnGetItemRect(IndexParam(wParam), reinterpret_cast<CRect *>(lParam));
+        return OnGetItemRect(MessageParams::Int(wParam), reinterpret_cast<CRect *>(lParam));
     case LB_GETITEMDATA:
-        return static_cast<LRESULT>(m_model.GetData(IndexParam(wParam)));
+        return static_cast<LRESULT>(m_model.GetData(MessageParams::Int(wParam)));
     case LB_SETITEMDATA:
-        return m_model.SetData(IndexParam(wParam), static_cast<std::uintptr_t>(lParam)) ? LB_OKAY
-                                                                                        : LB_ERR;
+        return m_model.SetData(MessageParams::Int(wParam), static_cast<std::uintptr_t>(lParam))
+                   ? LB_OKAY
+                   : LB_ERR;
     case LB_GETCARETINDEX:
         return m_hot != CListModel::none ? m_hot : m_model.GetSelection();
     case LB_GETITEMHEIGHT:
         return m_itemHeight;
     case LB_ITEMFROMPOINT:
-        return OnItemFromPoint(PointParam(lParam));
+        return OnItemFromPoint(MessageParams::Point(lParam));
     default:
         return DefWindowProc(m_hwnd, message, wParam, lParam);
     }

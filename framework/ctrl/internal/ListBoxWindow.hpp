@@ -5,15 +5,17 @@
 #include "ListScrollBar.hpp"
 #include "WinTypes.hpp"
 
+template <class T>
+class ControlWindows;
+
 class CDC;
 class CFont;
 class CString;
 
 // One window of the "listbox" class: its list model and what the window adds (rows of one
-// height, the scroll bar drawn inside the client area, mouse, keys and focus), driven by
-// the class's window procedure. The procedure keeps one object per window from WM_NCCREATE
-// until WM_NCDESTROY and holds on to it while a message is handled, so a handler whose
-// notification destroyed the window returns safely; it touches nothing of the window then.
+// height, the scroll bar drawn inside the client area, mouse, keys and focus), one object
+// per window (see ControlWindows). A handler whose notification destroyed the window
+// returns at once; it touches nothing of the window then.
 //
 // With LBS_COMBOBOX the list is a combo box's drop list: a pop-up owned by the combo box.
 // It shows no focus, highlights the entry under the mouse (the caret index while there is
@@ -26,13 +28,14 @@ class ListBoxWindow {
 public:
     // Registers the window class (once) and returns its name.
     static char const * Register();
-    static LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     explicit ListBoxWindow(HWND hwnd) : m_hwnd(hwnd) {}
     ListBoxWindow(ListBoxWindow const &) = delete;
     ListBoxWindow & operator=(ListBoxWindow const &) = delete;
 
 private:
+    friend class ControlWindows<ListBoxWindow>;
+
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);

@@ -5,7 +5,8 @@
 #include "CScrollBar.hpp"
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
-#include "CWndClass.hpp"
+#include "ControlWindows.hpp"
+#include "MessageParams.hpp"
 #include "ScrollBarMessages.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
@@ -13,15 +14,8 @@
 #include "WindowStyles.hpp"
 
 #include <algorithm>
-#include <memory>
-#include <unordered_map>
 
 namespace {
-
-std::unordered_map<HWND, std::unique_ptr<ScrollBarWindow>> & Windows() {
-    static auto * windows = new std::unordered_map<HWND, std::unique_ptr<ScrollBarWindow>>;
-    return *windows;
-}
 
 // The request that pressing a part sends.
 UINT RequestOf(ScrollBarLayout::Part part) {
@@ -63,14 +57,6 @@ bool RequestOfKey(UINT key, UINT & code) {
     default:
         return false;
     }
-}
-
-int IntParam(std::uintptr_t value) {
-    return static_cast<int>(static_cast<std::uint32_t>(value));
-}
-
-CPoint PointOf(LPARAM lParam) {
-    return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
 }
 
 enum class Direction { up, down, left, right };
@@ -123,26 +109,7 @@ void PaintArrowButton(CDC & dc, CRect rect, Direction direction, bool pressed, b
 } // namespace
 
 char const * ScrollBarWindow::Register() {
-    static CWndClass const * cls = CWndClass::Register("scrollbar", &ScrollBarWindow::Procedure, 0);
-    return cls->GetName();
-}
-
-LRESULT ScrollBarWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto & windows = Windows();
-    if (message == WM_NCCREATE) {
-        windows[hwnd] = std::make_unique<ScrollBarWindow>(hwnd);
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        LRESULT const result = DefWindowProc(hwnd, message, wParam, lParam);
-        windows.erase(hwnd);
-        return result;
-    }
-    auto const found = windows.find(hwnd);
-    // A window whose object is already gone only hears its last messages.
-    if (found == windows.end() || !CWnd::FromHandle(hwnd))
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    return found->second->Handle(message, wParam, lParam);
+    return ControlWindows<ScrollBarWindow>::Register("scrollbar", 0);
 }
 
 ScrollBarWindow::ScrollBarWindow(HWND hwnd) : m_hwnd(hwnd), m_timer(CWnd::AllocTimerID()) {}
@@ -152,10 +119,10 @@ LRESULT ScrollBarWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
         return OnGetDlgCode(reinterpret_cast<MSG const *>(lParam));
     case WM_LBUTTONDOWN:
-        OnLButtonDown(PointOf(lParam));
+        OnLButtonDown(MessageParams::Point(lParam));
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(PointOf(lParam));
+        OnMouseMove(MessageParams::Point(lParam));
         return 0;
     case WM_LBUTTONUP:
         OnLButtonUp();
@@ -193,12 +160,13 @@ LRESULT ScrollBarWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnPaint();
         return 0;
     case SBM_SETPOS:
-        return OnSetPos(IntParam(wParam), lParam != 0);
+        return OnSetPos(MessageParams::Int(wParam), lParam != 0);
     case SBM_GETPOS:
         return m_range.Pos();
     case SBM_SETRANGE:
     case SBM_SETRANGEREDRAW:
-        return OnSetRange(IntParam(wParam), IntParam(static_cast<std::uintptr_t>(lParam)),
+        return OnSetRange(MessageParams::Int(wParam),
+                          MessageParams::Int(static_cast<std::uintptr_t>(lParam)),
                           message == SBM_SETRANGEREDRAW);
     case SBM_GETRANGE:
         if (auto * out = reinterpret_cast<int *>(wParam))

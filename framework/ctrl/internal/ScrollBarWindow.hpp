@@ -5,26 +5,29 @@
 #include "ScrollBarMessages.hpp"
 #include "WinTypes.hpp"
 
+template <class T>
+class ControlWindows;
+
 class CDC;
 class CWnd;
 
 // One window of the "scrollbar" class: its range and what a press of the mouse or a key is
-// doing, driven by the class's window procedure. The procedure keeps one object per window,
-// from WM_NCCREATE until WM_NCDESTROY.
+// doing, one object per window (see ControlWindows).
 //
-// A request sent to the parent can destroy the window, and with it this object: every
-// handler returns at once when Notify reports the window gone.
+// A request sent to the parent can destroy the window: every handler returns at once when
+// Notify reports the window gone.
 class ScrollBarWindow {
 public:
     // Registers the window class (once) and returns its name.
     static char const * Register();
-    static LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     explicit ScrollBarWindow(HWND hwnd);
     ScrollBarWindow(ScrollBarWindow const &) = delete;
     ScrollBarWindow & operator=(ScrollBarWindow const &) = delete;
 
 private:
+    friend class ControlWindows<ScrollBarWindow>;
+
     using Part = ScrollBarLayout::Part;
 
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,26 +6,16 @@
 #include "CInput.hpp"
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
-#include "CWndClass.hpp"
+#include "ControlWindows.hpp"
+#include "MessageParams.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
 
 #include <algorithm>
-#include <memory>
-#include <unordered_map>
 
 namespace {
-
-std::unordered_map<HWND, std::unique_ptr<TabCtrlWindow>> & Windows() {
-    static auto * windows = new std::unordered_map<HWND, std::unique_ptr<TabCtrlWindow>>;
-    return *windows;
-}
-
-int IndexParam(WPARAM wParam) {
-    return static_cast<int>(static_cast<std::uint32_t>(wParam));
-}
 
 // Registered when the library loads, so that dialogs can create tab controls by class name.
 [[maybe_unused]] char const * const g_registered = TabCtrlWindow::Register();
@@ -33,27 +23,7 @@ int IndexParam(WPARAM wParam) {
 } // namespace
 
 char const * TabCtrlWindow::Register() {
-    static CWndClass const * cls =
-        CWndClass::Register("SysTabControl32", &TabCtrlWindow::Procedure, 0);
-    return cls->GetName();
-}
-
-LRESULT TabCtrlWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto & windows = Windows();
-    if (message == WM_NCCREATE) {
-        windows[hwnd] = std::make_unique<TabCtrlWindow>(hwnd);
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        LRESULT const result = DefWindowProc(hwnd, message, wParam, lParam);
-        windows.erase(hwnd);
-        return result;
-    }
-    auto const found = windows.find(hwnd);
-    // A window whose object is already gone only hears its last messages.
-    if (found == windows.end() || !CWnd::FromHandle(hwnd))
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    return found->second->Handle(message, wParam, lParam);
+    return ControlWindows<TabCtrlWindow>::Register("SysTabControl32", 0);
 }
 
 LRESULT TabCtrlWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -85,21 +55,21 @@ LRESULT TabCtrlWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case TCM_GETITEMCOUNT:
         return Count();
     case TCM_GETITEM:
-        return OnGetItem(IndexParam(wParam), reinterpret_cast<TCITEM *>(lParam));
+        return OnGetItem(MessageParams::Int(wParam), reinterpret_cast<TCITEM *>(lParam));
     case TCM_SETITEM:
-        return OnSetItem(IndexParam(wParam), reinterpret_cast<TCITEM const *>(lParam));
+        return OnSetItem(MessageParams::Int(wParam), reinterpret_cast<TCITEM const *>(lParam));
     case TCM_INSERTITEM:
-        return OnInsertItem(IndexParam(wParam), reinterpret_cast<TCITEM const *>(lParam));
+        return OnInsertItem(MessageParams::Int(wParam), reinterpret_cast<TCITEM const *>(lParam));
     case TCM_DELETEITEM:
-        return OnDeleteItem(IndexParam(wParam));
+        return OnDeleteItem(MessageParams::Int(wParam));
     case TCM_DELETEALLITEMS:
         return OnDeleteAllItems();
     case TCM_GETITEMRECT:
-        return OnGetItemRect(IndexParam(wParam), reinterpret_cast<CRect *>(lParam));
+        return OnGetItemRect(MessageParams::Int(wParam), reinterpret_cast<CRect *>(lParam));
     case TCM_GETCURSEL:
         return m_selected;
     case TCM_SETCURSEL:
-        return OnSetCurSel(IndexParam(wParam));
+        return OnSetCurSel(MessageParams::Int(wParam));
     case TCM_ADJUSTRECT:
         OnAdjustRect(wParam != 0, reinterpret_cast<CRect *>(lParam));
         return 0;

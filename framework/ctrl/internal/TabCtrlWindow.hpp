@@ -7,15 +7,17 @@
 
 #include <vector>
 
+template <class T>
+class ControlWindows;
+
 class CDC;
 class CWnd;
 
 // One window of the "SysTabControl32" class: its tabs and selection, the row's geometry
-// and the user's selecting, driven by the class's window procedure. The procedure keeps one
-// object per window, from WM_NCCREATE until WM_NCDESTROY.
+// and the user's selecting, one object per window (see ControlWindows).
 //
-// A notification can destroy the window, and with it this object: the handlers return at
-// once when the window is gone after telling the parent.
+// A notification can destroy the window: the handlers return at once when the window is
+// gone after telling the parent.
 class TabCtrlWindow {
 public:
     // The room around a tab's text, the space the selected tab grows by on each side and
@@ -28,13 +30,14 @@ public:
 
     // Registers the window class (once) and returns its name.
     static char const * Register();
-    static LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     explicit TabCtrlWindow(HWND hwnd) : m_hwnd(hwnd) {}
     TabCtrlWindow(TabCtrlWindow const &) = delete;
     TabCtrlWindow & operator=(TabCtrlWindow const &) = delete;
 
 private:
+    friend class ControlWindows<TabCtrlWindow>;
+
     struct Tab {
         CString text;
         LPARAM data = 0;

@@ -5,15 +5,13 @@
 #include "CPaintDC.hpp"
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
-#include "CWndClass.hpp"
+#include "ControlWindows.hpp"
 #include "SystemMetrics.hpp"
 #include "ToolTipMessages.hpp"
 #include "ToolTipPaint.hpp"
 #include "WindowStyles.hpp"
 
 #include <algorithm>
-#include <memory>
-#include <unordered_map>
 
 namespace {
 
@@ -25,11 +23,6 @@ constexpr UINT defaultReshow = 100;
 constexpr UINT leaveInterval = 100;
 // A plain hover tip stands this far below the mouse's point, clear of the pointer.
 constexpr LONG pointerHeight = 20;
-
-std::unordered_map<HWND, std::unique_ptr<ToolTipWindow>> & Windows() {
-    static auto * windows = new std::unordered_map<HWND, std::unique_ptr<ToolTipWindow>>;
-    return *windows;
-}
 
 // Registered when the library loads, so that the class can be created by name.
 [[maybe_unused]] char const * const g_registered = ToolTipWindow::Register();
@@ -66,26 +59,7 @@ void Notify(HWND tool, std::uintptr_t id, HWND from, UINT code) {
 } // namespace
 
 char const * ToolTipWindow::Register() {
-    static CWndClass const * cls =
-        CWndClass::Register("tooltips_class32", &ToolTipWindow::Procedure, 0);
-    return cls->GetName();
-}
-
-LRESULT ToolTipWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto & windows = Windows();
-    if (message == WM_NCCREATE) {
-        windows[hwnd] = std::make_unique<ToolTipWindow>(hwnd);
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    auto const found = windows.find(hwnd);
-    if (found == windows.end())
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        found->second->OnNcDestroy();
-        windows.erase(found);
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    return found->second->Handle(message, wParam, lParam);
+    return ControlWindows<ToolTipWindow>::Register("tooltips_class32", 0);
 }
 
 ToolTipWindow::ToolTipWindow(HWND hwnd)
@@ -97,6 +71,9 @@ ToolTipWindow::ToolTipWindow(HWND hwnd)
 
 LRESULT ToolTipWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NCDESTROY:
+        OnNcDestroy();
+        return DefWindowProc(m_hwnd, message, wParam, lParam);
     case TTM_ACTIVATE:
         OnActivate(wParam != 0);
         return 0;

@@ -8,27 +8,31 @@
 #include <string>
 #include <vector>
 
+template <class T>
+class ControlWindows;
+
 struct ToolTipLook;
 struct TOOLINFO;
 
 // One window of the "tooltips_class32" class: its tools, delays and looks, the hover and
-// tracking states, and the tip that shows (see CToolTip for the rules). The procedure keeps
-// one object per window, from WM_NCCREATE until WM_NCDESTROY.
+// tracking states, and the tip that shows (see CToolTip for the rules), one object per
+// window (see ControlWindows).
 //
 // The tool windows' handlers of TTN_SHOW and TTN_POP, and a derived class's answer to
-// TTM_WINDOWFROMPOINT, may destroy the tooltip, and with it this object: every handler
-// that sends one of them returns at once when the window is gone.
+// TTM_WINDOWFROMPOINT, may destroy the tooltip: every handler that sends one of them
+// returns at once when the window is gone.
 class ToolTipWindow {
 public:
     // Registers the window class (once) and returns its name.
     static char const * Register();
-    static LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     explicit ToolTipWindow(HWND hwnd);
     ToolTipWindow(ToolTipWindow const &) = delete;
     ToolTipWindow & operator=(ToolTipWindow const &) = delete;
 
 private:
+    friend class ControlWindows<ToolTipWindow>;
+
     // A tool is named by its window and identifier.
     struct Key {
         HWND hwnd = nullptr;

@@ -262,7 +262,7 @@ TEST_F(ButtonInput, AParentMayDestroyTheButtonWhileHearingOfIt) {
         test.act(*button);
         m_parent.m_onCommand = nullptr;
         EXPECT_FALSE(CWnd::IsWindow(hwnd));
-        EXPECT_EQ(Heard().back(), (CButtonParent::Command{id, test.code}));
+        EXPECT_EQ(Heard().back(), (CParentRecorder::Command{id, test.code}));
         EXPECT_EQ(CWnd::GetCapture(), nullptr);
         CAutomation::Pump();
     }

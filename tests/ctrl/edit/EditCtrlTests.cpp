@@ -5,7 +5,8 @@
 #include "CHeadlessDevice.hpp"
 #include "CInput.hpp"
 #include "EditMessages.hpp"
-#include "EditParentWnd.hpp"
+#include "KeySteps.hpp"
+#include "ParentTestBase.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
@@ -21,6 +22,23 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+std::string EditCodeName(UINT code) {
+    switch (code) {
+    case EN_SETFOCUS:
+        return "setfocus";
+    case EN_KILLFOCUS:
+        return "killfocus";
+    case EN_CHANGE:
+        return "change";
+    case EN_UPDATE:
+        return "update";
+    case EN_MAXTEXT:
+        return "maxtext";
+    default:
+        return "code " + std::to_string(code);
+    }
+}
+
 constexpr int kCell = CHeadlessDevice::cellWidth;
 constexpr int kMargin = CEditCtrl::textMargin;
 constexpr UINT kShift = CAutomation::modShift;
@@ -30,29 +48,6 @@ constexpr UINT kCtrl = CAutomation::modControl;
 char const * const kGroesse = "Gr\xC3\xB6\xC3\x9F"
                               "e \xC3\xA9";
 
-// A key pressed (with modifiers) or, when text is set, text typed.
-struct Step {
-    UINT key = 0;
-    UINT modifiers = 0;
-    char const * text = nullptr;
-};
-
-Step Key(UINT key, UINT modifiers = 0) {
-    return {key, modifiers, nullptr};
-}
-Step Type(char const * text) {
-    return {0, 0, text};
-}
-
-void Do(std::vector<Step> const & steps) {
-    for (Step const & step : steps) {
-        if (step.text)
-            CAutomation::TypeText(step.text);
-        else
-            CAutomation::PressKey(step.key, step.modifiers);
-    }
-}
-
 std::pair<int, int> Sel(CEditCtrl * edit) {
     int start = -1;
     int end = -1;
@@ -60,21 +55,14 @@ std::pair<int, int> Sel(CEditCtrl * edit) {
     return {start, end};
 }
 
-class EditCtrlTest : public ::testing::Test {
+class EditCtrlTest : public ParentTestBase {
 protected:
+    EditCtrlTest() : ParentTestBase(CRect(0, 0, 600, 400)) {}
+
     void SetUp() override {
-        CAutomation::Start();
+        ParentTestBase::SetUp();
         CClipboard::SetProvider(nullptr);
         CClipboard::Empty();
-        ASSERT_TRUE(m_parent.CreateEx(0, nullptr, "parent", WS_POPUP | WS_VISIBLE,
-                                      CRect(0, 0, 600, 400), nullptr, 0));
-        CAutomation::Pump();
-    }
-    void TearDown() override {
-        m_parent.DestroyWindow();
-        CAutomation::Pump();
-        CInput::ReleaseAll();
-        CAutomation::Stop();
     }
 
     // An edit control 20 pixels high, one row per identifier.
@@ -94,7 +82,7 @@ protected:
         edit->SetFocus();
         edit->SetSel(start, end);
         CAutomation::Pump();
-        m_parent.m_heard.clear();
+        m_parent.Clear();
         return edit;
     }
 
@@ -109,7 +97,7 @@ protected:
     // The text changes heard, checking that each EN_UPDATE comes just before its EN_CHANGE.
     int ChangesHeard() {
         int changes = 0;
-        Lines const & heard = m_parent.m_heard;
+        Lines const heard = Heard();
         for (std::size_t i = 0; i < heard.size(); ++i) {
             if (heard[i] == "1:update") {
                 EXPECT_TRUE(i + 1 < heard.size() && heard[i + 1] == "1:change")
@@ -122,7 +110,8 @@ protected:
         return changes;
     }
 
-    CEditParentWnd m_parent;
+    // What the parent heard, as "<id>:<notification>" lines.
+    Lines Heard() const { return m_parent.CommandLines(EditCodeName); }
 };
 
 // Keys through the real input road.
@@ -220,7 +209,7 @@ TEST_P(EditKeys, KeysGiveTextSelectionAndNotifications) {
     EXPECT_EQ(edit->GetWindowText().Str(), row.expectText);
     EXPECT_EQ(Sel(edit), std::make_pair(row.expectStart, row.expectEnd));
     EXPECT_EQ(ChangesHeard(), row.expectChanges);
-    EXPECT_EQ(m_parent.CountHeard("update"), row.expectChanges);
+    EXPECT_EQ(m_parent.CountCommands(EN_UPDATE), row.expectChanges);
 }
 
 INSTANTIATE_TEST_SUITE_P(Input, EditKeys, ::testing::ValuesIn(KeyRows()),
@@ -229,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(Input, EditKeys, ::testing::ValuesIn(KeyRows()),
 TEST_F(EditCtrlTest, TypingNotifiesUpdateThenChangeAndSetsTheModifiedFlag) {
     CEditCtrl * edit = Prepared("", 0, 0);
     CAutomation::TypeText("ab");
-    EXPECT_EQ(m_parent.m_heard, (Lines{"1:update", "1:change", "1:update", "1:change"}));
+    EXPECT_EQ(Heard(), (Lines{"1:update", "1:change", "1:update", "1:change"}));
     EXPECT_EQ(edit->GetWindowText(), "ab");
     EXPECT_EQ(edit->SendMessage(WM_GETTEXTLENGTH), 2);
     EXPECT_TRUE(edit->GetModify());
@@ -238,9 +227,9 @@ TEST_F(EditCtrlTest, TypingNotifiesUpdateThenChangeAndSetsTheModifiedFlag) {
 TEST_F(EditCtrlTest, TheProgramSettingTextRaisesNothingAndClearsModifyAndUndo) {
     CEditCtrl * edit = Prepared("", 0, 0);
     CAutomation::TypeText("typed");
-    m_parent.m_heard.clear();
+    m_parent.Clear();
     edit->SetWindowText(kGroesse);
-    EXPECT_TRUE(m_parent.m_heard.empty());
+    EXPECT_TRUE(Heard().empty());
     EXPECT_FALSE(edit->GetModify());
     EXPECT_FALSE(edit->CanUndo());
     EXPECT_EQ(Sel(edit), std::make_pair(0, 0)) << "the caret goes to the start";
@@ -278,17 +267,17 @@ TEST_F(EditCtrlTest, TheLimitCutsTypingAndRaisesMaxText) {
     CAutomation::TypeText("abcd");
     EXPECT_EQ(edit->GetWindowText(), "abc");
     EXPECT_EQ(ChangesHeard(), 3);
-    EXPECT_EQ(m_parent.m_heard.back(), "1:maxtext");
-    EXPECT_EQ(m_parent.CountHeard("maxtext"), 1);
+    EXPECT_EQ(Heard().back(), "1:maxtext");
+    EXPECT_EQ(m_parent.CountCommands(EN_MAXTEXT), 1);
 
     // The program's text is kept whole; the user can then only shorten it.
     edit->SetWindowText("longer");
     EXPECT_EQ(edit->GetWindowText(), "longer");
     CAutomation::PressKey(VK_END);
-    m_parent.m_heard.clear();
+    m_parent.Clear();
     CAutomation::TypeText("x\b");
     EXPECT_EQ(edit->GetWindowText(), "longe");
-    EXPECT_EQ(m_parent.m_heard, (Lines{"1:maxtext", "1:update", "1:change"}));
+    EXPECT_EQ(Heard(), (Lines{"1:maxtext", "1:update", "1:change"}));
 
     edit->LimitText(0);
     EXPECT_EQ(edit->GetLimitText(), CEditModel::defaultLimit);
@@ -300,7 +289,7 @@ TEST_F(EditCtrlTest, PasswordFieldsHideTheTextButGiveItToTheProgram) {
     CAutomation::TypeText("p\xC3\xA4sswort");
     EXPECT_EQ(edit->GetWindowText(), "p\xC3\xA4sswort");
     CClipboard::SetText("before");
-    m_parent.m_heard.clear();
+    m_parent.Clear();
     CAutomation::PressKey('A', kCtrl);
     CAutomation::PressKey('C', kCtrl);
     CAutomation::PressKey(VK_INSERT, kCtrl);
@@ -309,7 +298,7 @@ TEST_F(EditCtrlTest, PasswordFieldsHideTheTextButGiveItToTheProgram) {
     CAutomation::PressKey(VK_DELETE, kShift);
     EXPECT_EQ(CClipboard::GetText(), "before") << "cutting is refused";
     EXPECT_EQ(edit->GetWindowText(), "p\xC3\xA4sswort");
-    EXPECT_TRUE(m_parent.m_heard.empty());
+    EXPECT_TRUE(Heard().empty());
     CAutomation::PressKey('V', kCtrl);
     EXPECT_EQ(edit->GetWindowText(), "before") << "pasting replaces the selection";
 
@@ -336,7 +325,7 @@ TEST_F(EditCtrlTest, ReadOnlyRefusesChangesButAllowsCopyingAndMoving) {
     EXPECT_EQ(CClipboard::GetText(), "other");
     CAutomation::PressKey('C', kCtrl);
     EXPECT_EQ(CClipboard::GetText(), "d") << "copying is allowed";
-    EXPECT_TRUE(m_parent.m_heard.empty());
+    EXPECT_TRUE(Heard().empty());
     EXPECT_FALSE(edit->GetModify());
 
     EXPECT_TRUE(edit->SetReadOnly(FALSE));
@@ -353,7 +342,7 @@ TEST_F(EditCtrlTest, TheClipboardKeysCutCopyAndPaste) {
     CEditCtrl * edit = Prepared("", 0, 0);
     CAutomation::TypeText("hello world");
     CAutomation::PressKey(VK_LEFT, kShift | kCtrl);
-    m_parent.m_heard.clear();
+    m_parent.Clear();
     CAutomation::PressKey('X', kCtrl);
     EXPECT_EQ(CClipboard::GetText(), "world");
     EXPECT_EQ(edit->GetWindowText(), "hello ");
@@ -489,11 +478,11 @@ TEST_F(EditCtrlTest, WithoutAutoScrollTypingStopsAtTheWidth) {
         int const room = (edit->GetClientRect().Width() - 2 * kMargin) / kCell;
         std::string const typed(static_cast<std::size_t>(room + 2), 'x');
         edit->SetFocus();
-        m_parent.m_heard.clear();
+        m_parent.Clear();
         CAutomation::TypeText(typed.c_str());
         std::string const expected = c.fits ? typed : typed.substr(0, room);
         EXPECT_EQ(edit->GetWindowText().Str(), expected) << c.style;
-        EXPECT_EQ(m_parent.CountHeard("maxtext"), c.fits ? 0 : 2) << c.style;
+        EXPECT_EQ(m_parent.CountCommands(EN_MAXTEXT), c.fits ? 0 : 2) << c.style;
         // Pasting is held to the width too.
         edit->SetWindowText("");
         CClipboard::SetText(typed.c_str());
@@ -532,20 +521,20 @@ TEST_F(EditCtrlTest, FocusNotificationsOnTabBetweenEditsOfADialog) {
     CEditCtrl * a = AddEdit(1, ES_AUTOHSCROLL, "aaa");
     CEditCtrl * b = AddEdit(2, ES_AUTOHSCROLL, "bbbb");
     a->SetFocus();
-    EXPECT_EQ(m_parent.m_heard, (Lines{"1:setfocus"}));
+    EXPECT_EQ(Heard(), (Lines{"1:setfocus"}));
     EXPECT_EQ(Sel(a), std::make_pair(0, 0)) << "SetFocus alone selects nothing";
-    m_parent.m_heard.clear();
+    m_parent.Clear();
     CAutomation::PressKey(VK_TAB);
-    EXPECT_EQ(m_parent.m_heard, (Lines{"1:killfocus", "2:setfocus"}));
+    EXPECT_EQ(Heard(), (Lines{"1:killfocus", "2:setfocus"}));
     EXPECT_EQ(Sel(b), std::make_pair(0, 4)) << "the dialog keys select the whole text";
-    m_parent.m_heard.clear();
+    m_parent.Clear();
     CAutomation::PressKey(VK_TAB, kShift);
-    EXPECT_EQ(m_parent.m_heard, (Lines{"2:killfocus", "1:setfocus"}));
+    EXPECT_EQ(Heard(), (Lines{"2:killfocus", "1:setfocus"}));
     EXPECT_EQ(Sel(a), std::make_pair(0, 3));
     // A click keeps its own placement.
-    m_parent.m_heard.clear();
+    m_parent.Clear();
     CAutomation::Click(b, At(kMargin + 2 * kCell));
-    EXPECT_EQ(m_parent.m_heard, (Lines{"1:killfocus", "2:setfocus"}));
+    EXPECT_EQ(Heard(), (Lines{"1:killfocus", "2:setfocus"}));
     EXPECT_EQ(Sel(b), std::make_pair(2, 2));
     EXPECT_EQ(b->SendMessage(WM_GETDLGCODE),
               static_cast<LRESULT>(DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS));
@@ -580,7 +569,7 @@ TEST_F(EditCtrlTest, SelectionMessagesAndRanges) {
         EXPECT_EQ(Sel(edit), std::make_pair(c.start, c.end))
             << c.range.GetStart() << "," << c.range.GetEnd();
     }
-    EXPECT_TRUE(m_parent.m_heard.empty()) << "selecting changes no text";
+    EXPECT_TRUE(Heard().empty()) << "selecting changes no text";
 }
 
 TEST_F(EditCtrlTest, ReplaceSelIsAChangeWithinTheLimit) {
@@ -595,12 +584,12 @@ TEST_F(EditCtrlTest, ReplaceSelIsAChangeWithinTheLimit) {
     EXPECT_TRUE(edit->Undo());
     EXPECT_EQ(edit->GetWindowText(), "hEYo");
     edit->LimitText(5);
-    m_parent.m_heard.clear();
+    m_parent.Clear();
     edit->SetSel(-1, -1);
     edit->SetSel(4, 4);
     edit->ReplaceSel("xyz");
     EXPECT_EQ(edit->GetWindowText(), "hEYox");
-    EXPECT_EQ(m_parent.m_heard, (Lines{"1:update", "1:change", "1:maxtext"}));
+    EXPECT_EQ(Heard(), (Lines{"1:update", "1:change", "1:maxtext"}));
     edit->SetReadOnly(TRUE);
     edit->SetSel(0, 1);
     edit->ReplaceSel("H");
@@ -648,7 +637,7 @@ TEST_F(EditCtrlTest, EditsCanBeCreatedByClassName) {
     CAutomation::PressKey(VK_END);
     CAutomation::TypeText("!");
     EXPECT_EQ(plain.GetWindowText(), "by name!");
-    EXPECT_EQ(m_parent.m_heard, (Lines{"7:setfocus", "7:update", "7:change"}));
+    EXPECT_EQ(Heard(), (Lines{"7:setfocus", "7:update", "7:change"}));
 }
 
 namespace {
@@ -706,15 +695,15 @@ TEST_P(EditDestroyedByParent, TheEditStopsQuietly) {
     CClipboard::SetText("pasted");
     CAutomation::TypeText("z\b");
     HWND const hwnd = edit->GetSafeHwnd();
-    m_parent.m_heard.clear();
-    m_parent.m_onNotify = [&](UINT, UINT code) {
+    m_parent.Clear();
+    m_parent.m_onCommand = [&](UINT, UINT code, HWND) {
         if (code == row.code)
             CWnd::FromHandle(hwnd)->DestroyWindow();
     };
     row.act(edit);
     CAutomation::Pump();
     EXPECT_FALSE(CWnd::IsWindow(hwnd));
-    EXPECT_EQ(m_parent.m_heard, row.heard);
+    EXPECT_EQ(Heard(), row.heard);
 }
 
 INSTANTIATE_TEST_SUITE_P(Notifications, EditDestroyedByParent, ::testing::ValuesIn(DestroyRows()),

@@ -3,9 +3,9 @@
 #include "CEditCtrl.hpp"
 #include "CHeadlessDevice.hpp"
 #include "CInput.hpp"
+#include "CParentRecorder.hpp"
 #include "CStdTools.hpp"
 #include "CSurface.hpp"
-#include "EditParentWnd.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
 
@@ -90,7 +90,7 @@ protected:
         return surface;
     }
 
-    CEditParentWnd m_parent;
+    CParentRecorder m_parent;
 };
 
 constexpr int kTop = (21 - kLine) / 2;

@@ -190,7 +190,7 @@ TEST_P(ComboBoxOpen, WhileTheListIsOpenTheParentHearsTheUsersActionsInOrder) {
     row.act(*this, *combo);
     Commands heard = Heard();
     // Another control taking the focus tells its own parent so.
-    std::erase_if(heard, [](CListParent::Command const & c) { return c.id == kOther; });
+    std::erase_if(heard, [](CParentRecorder::Command const & c) { return c.id == kOther; });
     EXPECT_EQ(heard, Codes(row.heard));
     EXPECT_EQ(combo->GetCurSel(), row.selected);
     EXPECT_EQ(combo->GetWindowText(), combo->GetLBText(row.selected));
@@ -378,7 +378,7 @@ TEST_F(ComboBoxTest, ADropDownsFieldIsAnEditWhoseTypingIsHeard) {
         CAutomation::TypeText(step.typed);
         EXPECT_EQ(combo->GetWindowText(), step.text);
         EXPECT_EQ(combo->GetCurSel(), step.selected) << step.text;
-        for (CListParent::Command const & command : Heard())
+        for (CParentRecorder::Command const & command : Heard())
             EXPECT_TRUE(command.code == CBN_EDITUPDATE || command.code == CBN_EDITCHANGE);
     }
 }
@@ -679,7 +679,7 @@ TEST_F(ComboBoxTest, AHandlerMayDestroyTheComboBoxOrItsParent) {
         Clear();
         bool fired = false;
         std::size_t heardThen = 0;
-        m_parent.m_onCommand = [&](UINT id, UINT code) {
+        m_parent.m_onCommand = [&](UINT id, UINT code, HWND) {
             if (id != kCombo || code != row.code || fired)
                 return;
             fired = true;
@@ -696,7 +696,7 @@ TEST_F(ComboBoxTest, AHandlerMayDestroyTheComboBoxOrItsParent) {
         // A destroyed combo box says nothing more; one whose parent is being destroyed still
         // loses the focus, as on Windows.
         Commands after(Heard().begin() + static_cast<std::ptrdiff_t>(heardThen), Heard().end());
-        std::erase_if(after, [](CListParent::Command const & c) { return c.id != kCombo; });
+        std::erase_if(after, [](CParentRecorder::Command const & c) { return c.id != kCombo; });
         EXPECT_EQ(after, row.parent ? Codes({CBN_KILLFOCUS}) : Commands{});
         m_parent.m_onCommand = nullptr;
         if (m_parent.IsWindow())

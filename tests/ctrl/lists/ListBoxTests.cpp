@@ -492,7 +492,7 @@ TEST_F(ListBoxTest, AHandlerMayDestroyTheListBoxOrItsParent) {
         Clear();
         bool fired = false;
         std::size_t heardThen = 0;
-        m_parent.m_onCommand = [&](UINT, UINT code) {
+        m_parent.m_onCommand = [&](UINT, UINT code, HWND) {
             if (code != row.code || fired)
                 return;
             fired = true;

@@ -3,6 +3,7 @@
 #include "CComboBox.hpp"
 #include "CImageCompare.hpp"
 #include "CListBox.hpp"
+#include "CReferencePicture.hpp"
 #include "CStdTools.hpp"
 #include "VirtualKeys.hpp"
 #include "WindowStyles.hpp"
@@ -11,17 +12,10 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 
 namespace {
-
-// Channel differences up to this are antialiasing noise; the share of pixels, in
-// thousandths, that may differ beyond it covers glyph edges placed a fraction of a pixel
-// apart by another Pango or FreeType.
-constexpr int tolerance = 64;
-constexpr int allowedPerMille = 15;
 
 bool Updating() {
     char const * value = std::getenv("VANTOR_UPDATE_REFERENCES");
@@ -74,25 +68,11 @@ protected:
     // Writes a window's picture and compares it with its stored reference, or stores it
     // when the references are being regenerated; gives the picture for further checks.
     CImageCompare::Image Check(CWnd & wnd, char const * name) {
-        std::string const actual = std::string(VANTOR_OUTPUT_DIR) + "/" + name + ".actual.png";
+        std::string const drawn = std::string(VANTOR_OUTPUT_DIR) + "/" + name + ".png";
         CImageCompare::Image picture;
-        EXPECT_TRUE(wnd.WriteImage(actual.c_str()));
-        EXPECT_TRUE(CImageCompare::ReadPng(actual.c_str(), picture));
-        std::string const reference = ReferencePath(name);
-        if (Updating()) {
-            std::filesystem::copy_file(actual, reference,
-                                       std::filesystem::copy_options::overwrite_existing);
-            return picture;
-        }
-        CImageCompare::Image stored;
-        EXPECT_TRUE(CImageCompare::ReadPng(reference.c_str(), stored)) << reference;
-        CImageCompare::Result const result = CImageCompare::Compare(picture, stored, tolerance);
-        int const allowed = picture.size.cx * picture.size.cy * allowedPerMille / 1000;
-        EXPECT_TRUE(result.sameSize && result.differing <= allowed)
-            << name << ": " << result.differing << " pixels differ (allowed " << allowed
-            << "); the picture drawn is " << actual;
-        if (result.sameSize && result.differing <= allowed && !std::getenv("VANTOR_KEEP_PICTURES"))
-            std::filesystem::remove(actual);
+        EXPECT_TRUE(wnd.WriteImage(drawn.c_str()));
+        EXPECT_TRUE(CImageCompare::ReadPng(drawn.c_str(), picture));
+        CheckReferencePicture(drawn, VANTOR_REFERENCE_DIR, VANTOR_OUTPUT_DIR, name);
         return picture;
     }
 

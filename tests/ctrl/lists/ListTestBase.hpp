@@ -1,14 +1,9 @@
 #pragma once
 
-#include "CAutomation.hpp"
 #include "CComboBox.hpp"
 #include "CHeadlessDevice.hpp"
-#include "CInput.hpp"
 #include "CListBox.hpp"
-#include "CListParent.hpp"
-#include "WindowStyles.hpp"
-
-#include <gtest/gtest.h>
+#include "ParentTestBase.hpp"
 
 #include <initializer_list>
 #include <vector>
@@ -17,30 +12,15 @@
 // coordinates differ, with list boxes and combo boxes made on it, and the points that
 // tests click at. On the headless device a row is 15 pixels high (a 13-pixel line and a
 // pixel above and below) and a combo box's field 21 (the line and 8).
-class ListTestBase : public ::testing::Test {
+class ListTestBase : public ParentTestBase {
 public:
-    using Commands = std::vector<CListParent::Command>;
-
     static constexpr LONG rowHeight = CHeadlessDevice::cellHeight + 2;
     static constexpr LONG fieldHeight = CHeadlessDevice::cellHeight + 8;
     // The width of the scroll bar drawn inside a list box, and the height of its arrows.
     static constexpr LONG barWidth = 16;
 
-protected:
-    void SetUp() override {
-        CAutomation::Start();
-        ASSERT_TRUE(m_parent.Create(nullptr, "parent", WS_POPUP | WS_VISIBLE,
-                                    CRect(100, 100, 500, 400), nullptr, 0));
-        CAutomation::Pump();
-    }
-    void TearDown() override {
-        m_parent.DestroyWindow();
-        CAutomation::Pump();
-        CInput::ReleaseAll();
-        CAutomation::Stop();
-    }
+    ListTestBase() : ParentTestBase(CRect(100, 100, 500, 400)) {}
 
-public:
     // A list box with WS_BORDER whose client area shows `rows` whole rows, 120 wide.
     CListBox * AddList(UINT id, DWORD style, int rows = 5, CPoint at = CPoint(10, 10)) {
         auto * list = new CListBox;
@@ -66,21 +46,11 @@ public:
             control.AddString(text, data++);
     }
 
-    void Clear() {
-        CAutomation::Pump();
-        m_parent.m_commands.clear();
-    }
-    Commands const & Heard() const { return m_parent.m_commands; }
-
     // The centre of a list box's row for an entry, in client coordinates.
     static CPoint RowPoint(CListBox & list, int index) {
         CRect row;
         EXPECT_EQ(list.GetItemRect(index, row), LB_OKAY);
         return CPoint(row.left + row.Width() / 2, row.top + row.Height() / 2);
-    }
-    static CPoint Screen(CWnd & wnd, CPoint client) {
-        wnd.ClientToScreen(client);
-        return client;
     }
     // A point on an open combo box list's row for an entry, on the screen.
     static CPoint DropRow(CComboBox & combo, int index) {
@@ -93,6 +63,4 @@ public:
         CRect const client = combo.GetClientRect();
         return CPoint(client.right - 8, client.Height() / 2);
     }
-
-    CListParent m_parent;
 };

@@ -1,6 +1,7 @@
 #include "CEditCtrl.hpp"
 #include "CIPAddrCtrl.hpp"
 #include "CIPAddrModel.hpp"
+#include "KeySteps.hpp"
 #include "MiscTestBase.hpp"
 #include "VirtualKeys.hpp"
 #include "WinMessages.hpp"
@@ -11,29 +12,6 @@ namespace {
 
 constexpr UINT kId = 60;
 constexpr UINT kNext = 61;
-
-// A key pressed (with modifiers) or, when text is set, text typed.
-struct Step {
-    UINT key = 0;
-    UINT modifiers = 0;
-    char const * text = nullptr;
-};
-
-Step Key(UINT key, UINT modifiers = 0) {
-    return {key, modifiers, nullptr};
-}
-Step Type(char const * text) {
-    return {0, 0, text};
-}
-
-void Do(std::vector<Step> const & steps) {
-    for (Step const & step : steps) {
-        if (step.text)
-            CAutomation::TypeText(step.text);
-        else
-            CAutomation::PressKey(step.key, step.modifiers);
-    }
-}
 
 std::string Line(UINT id, char const * what) {
     return std::to_string(id) + ":" + what;

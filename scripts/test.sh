@@ -14,6 +14,8 @@ ctest --test-dir "$root/build" --output-on-failure --parallel "$jobs"
 configure_and_build "$root/build-sanitize" -DVANTOR_SANITIZE=ON -DVANTOR_BENCH=OFF
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+# What the font library keeps for the process is not a leak of ours (see lsan.supp).
+export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp"
 ctest --test-dir "$root/build-sanitize" --output-on-failure --parallel "$jobs"
 "$root/build-sanitize/bin/vantorui-demo" >/dev/null
 echo "All tests passed in both trees."

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config googletest libgtest-dev libbenchmark-dev
-          libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-dejavu-core)
+          libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-dejavu-core
+          libsdl2-dev xvfb xdotool imagemagick)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -9,7 +9,7 @@ jobs=$(nproc)
 
 configure_and_build "$root/build"
 ctest --test-dir "$root/build" --output-on-failure --parallel "$jobs"
-"$root/build/bin/vantorui-demo" >/dev/null
+"$root/build/bin/vantorui-demo" --headless >/dev/null
 
 configure_and_build "$root/build-sanitize" -DVANTOR_SANITIZE=ON -DVANTOR_BENCH=OFF
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
@@ -17,5 +17,5 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 # What the font library keeps for the process is not a leak of ours (see lsan.supp).
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp"
 ctest --test-dir "$root/build-sanitize" --output-on-failure --parallel "$jobs"
-"$root/build-sanitize/bin/vantorui-demo" >/dev/null
+"$root/build-sanitize/bin/vantorui-demo" --headless >/dev/null
 echo "All tests passed in both trees."

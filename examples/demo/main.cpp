@@ -1,20 +1,26 @@
 // The main program: loads the example device library, prints the UI schema of each of its
-// item classes (from their schema lists and from the example CSV schema file), then builds
-// the example device's views and writes each page to a PNG file: its own view, the same
-// view after its "Details" and "Lock" buttons were clicked, and each tab of a tabbed view.
+// item classes (from their schema lists and from the example CSV schema file), then shows
+// the example device in a window on the desktop until the window is closed and prints what
+// the item stored. Headless (asked for, or without a desktop) it builds the device's views
+// and writes each page to a PNG file instead: its own view, the same view after its
+// "Details" and "Lock" buttons were clicked, and each tab of a tabbed view.
 
 #include "AfxLocale.hpp"
 #include "AfxTrace.hpp"
 #include "CAutomation.hpp"
 #include "CCairoDevice.hpp"
+#include "CDemoFrame.hpp"
 #include "CEntity.hpp"
 #include "CFilename.hpp"
 #include "CMetaItem.hpp"
 #include "CModule.hpp"
+#include "CSDLDisplay.hpp"
+#include "CThread.hpp"
 #include "CUIItem.hpp"
 #include "CUIItemMultiWnd.hpp"
 #include "CUISchema.hpp"
 #include "CUIViewWnd.hpp"
+#include "IDataAccess.hpp"
 #include "VantorUIModule.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
@@ -157,17 +163,49 @@ int WritePages(CModule const * module, std::filesystem::path const & folder) {
     return ok ? 0 : 1;
 }
 
+// Shows the example device in a window and runs the message loop until the window is
+// closed; then prints each property the item stored, one "tag=value" line each.
+int ShowDevice(CModule const * module) {
+    CRuntimeClass const * cls = CRuntimeClass::FindClass(CEntity(module, "CExampleDevice"));
+    std::unique_ptr<CObject> object(cls ? cls->NewObject(CUIItem::AfxStaticClassInfo()) : nullptr);
+    if (!object) {
+        std::fprintf(stderr, "The example device library has no CExampleDevice.\n");
+        return 1;
+    }
+    auto & device = static_cast<CUIItem &>(*object);
+    {
+        CDemoFrame frame;
+        if (!frame.Create("Example device", device, device.CreateItemView())) {
+            std::fprintf(stderr, "The example device's window could not be made.\n");
+            return 1;
+        }
+        std::printf("Showing CExampleDevice; close the window to end.\n");
+        std::fflush(stdout);
+        if (!CThread::FindInstance()->Run())
+            return 1;
+    }
+    std::printf("Stored values of CExampleDevice:\n");
+    for (char const * tag : {"Name", "Voltage", "Mode", "Enabled", "Address"})
+        if (IDataAccess const * access = device.GetDataAccess(tag))
+            std::printf("%s=%s\n", tag, access->ReadString(&device).GetString());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char ** argv) {
     std::filesystem::path folder = std::filesystem::temp_directory_path() / "vantorui-pages";
+    bool headless = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc) {
+        if (std::strcmp(argv[i], "--headless") == 0) {
+            headless = true;
+        } else if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc) {
             SetThreadLocale(AfxLocaleFromName(argv[++i]));
         } else if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
             folder = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: %s [--lang de|en|es|fr|it] [--out folder]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--headless] [--lang de|en|es|fr|it] [--out folder]\n",
+                         argv[0]);
             return 2;
         }
     }
@@ -188,5 +226,16 @@ int main(int argc, char ** argv) {
         return 1;
     }
     PrintFile("ExampleDevice");
+    std::fflush(stdout);
+    if (!headless) {
+        CSDLDisplay display;
+        CString reason;
+        if (display.Open(reason))
+            return ShowDevice(device);
+        std::fprintf(stderr,
+                     "No desktop to show the device on (%s); writing its pages as PNG "
+                     "files instead.\n",
+                     reason.GetString());
+    }
     return WritePages(device, folder);
 }

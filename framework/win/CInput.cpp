@@ -226,16 +226,23 @@ HWND CInput::WindowFromPoint(CPoint screen) {
     return nullptr;
 }
 
-void CInput::MouseDown(CPoint screen, Button button) {
+void CInput::MouseDown(CPoint screen, Button button, bool doubleClick) {
     g_keys[ButtonKey(button)] = true;
-    if (button == buttonLeft && !Manager().GetCapture()) {
+    if (button == buttonLeft && !Manager().GetCapture() && !doubleClick) {
         HWND const target = WindowFromPoint(screen);
         CWindowRecord const * rec = Manager().Find(target);
         if (rec && !(rec->style & WS_DISABLED) && Manager().AcceptsInput(target) &&
             (rec->cls->GetFlags() & CWndClass::classFocusOnClick))
             Manager().SetFocus(target);
     }
-    DeliverMouse(ButtonMessage(button, WM_LBUTTONDOWN), screen);
+    bool wantsDouble = false;
+    if (doubleClick) {
+        HWND const target =
+            Manager().GetCapture() ? Manager().GetCapture() : WindowFromPoint(screen);
+        CWindowRecord const * rec = Manager().Find(target);
+        wantsDouble = rec && (rec->cls->GetFlags() & CWndClass::classDoubleClicks);
+    }
+    DeliverMouse(ButtonMessage(button, wantsDouble ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN), screen);
 }
 
 void CInput::MouseUp(CPoint screen, Button button) {
@@ -246,11 +253,7 @@ void CInput::MouseUp(CPoint screen, Button button) {
 void CInput::DoubleClick(CPoint screen, Button button) {
     MouseDown(screen, button);
     MouseUp(screen, button);
-    g_keys[ButtonKey(button)] = true;
-    HWND const target = Manager().GetCapture() ? Manager().GetCapture() : WindowFromPoint(screen);
-    CWindowRecord const * rec = Manager().Find(target);
-    bool const wantsDouble = rec && (rec->cls->GetFlags() & CWndClass::classDoubleClicks);
-    DeliverMouse(ButtonMessage(button, wantsDouble ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN), screen);
+    MouseDown(screen, button, true);
     MouseUp(screen, button);
 }
 

@@ -21,7 +21,9 @@ public:
     static void Char(UINT codePoint);
     // Mouse input at a point on the screen. A button going down on a window whose class
     // takes the focus on a click gives it the focus first.
-    static void MouseDown(CPoint screen, Button button);
+    // The second press of a double click gives WM_xBUTTONDBLCLK to windows whose class asks
+    // for double clicks, and a plain press to others.
+    static void MouseDown(CPoint screen, Button button, bool doubleClick = false);
     static void MouseUp(CPoint screen, Button button);
     static void DoubleClick(CPoint screen, Button button);
     static void MouseMove(CPoint screen);

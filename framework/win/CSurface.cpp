@@ -14,3 +14,8 @@ void CSurface::CopyMono(CPoint to, CBitmapBits const & bits, CRect const & from,
         }
     }
 }
+
+void const * CSurface::GetBits(LONG & stride) const {
+    stride = 0;
+    return nullptr;
+}

@@ -39,6 +39,9 @@ public:
     virtual CColor GetPixel(LONG x, LONG y) const = 0;
     // Writes the whole surface to a PNG file; FALSE when it cannot.
     virtual BOOL WritePng(char const * path) const = 0;
+    // The pixels, row by row `stride` bytes apart, each a 32-bit 0x00RRGGBB value in the
+    // machine's byte order; null on surfaces that keep no pixels.
+    virtual void const * GetBits(LONG & stride) const;
 
     CRect GetBounds() const { return {CPoint(), GetSize()}; }
 };

@@ -1,5 +1,6 @@
 #include "CWnd.hpp"
 
+#include "CDisplay.hpp"
 #include "CMessageBox.hpp"
 #include "CWndClass.hpp"
 #include "WinConstants.hpp"
@@ -86,6 +87,8 @@ void CWnd::MoveWindow(CRect const & rect, BOOL repaint) {
         return;
     CSize const oldClient = Manager().GetClientRect(*rec).Size();
     rec->rect = rect;
+    if (CDisplay * display = CDisplay::GetCurrent(); display && !(rec->style & WS_CHILD))
+        display->WindowMoved(m_hWnd, rect);
     if (repaint) {
         if ((rec->style & WS_CHILD) && (rec->style & WS_VISIBLE))
             Manager().Invalidate(rec->parent, old, true);
@@ -149,6 +152,8 @@ BOOL CWnd::ShowWindow(int command) {
     else
         rec->style &= ~WS_VISIBLE;
     HWND const hwnd = m_hWnd;
+    if (CDisplay * display = CDisplay::GetCurrent(); display && !(rec->style & WS_CHILD))
+        display->WindowShown(hwnd, show);
     SendMessage(WM_SHOWWINDOW, show, 0);
     if (!show)
         Manager().LoseFocusWithin(hwnd);

@@ -2,10 +2,12 @@
 
 #include "AfxCompare.hpp"
 #include "CDC.hpp"
+#include "CDisplay.hpp"
 #include "CMap.hpp"
 #include "CStdTools.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
+#include "WindowStyles.hpp"
 #include "internal/CWindowManager.hpp"
 
 #include <map>
@@ -52,6 +54,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT:
         rec->text = reinterpret_cast<char const *>(lParam);
         manager.Invalidate(hwnd, manager.GetClientRect(*rec), true);
+        if (CDisplay * display = CDisplay::GetCurrent(); display && !(rec->style & WS_CHILD))
+            display->CaptionChanged(hwnd, rec->text.GetString());
         return TRUE;
     case WM_GETTEXT:
         if (auto * text = reinterpret_cast<CString *>(lParam))

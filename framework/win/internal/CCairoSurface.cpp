@@ -94,3 +94,10 @@ BOOL CCairoSurface::WritePng(char const * path) const {
     cairo_surface_flush(m_surface);
     return cairo_surface_write_to_png(m_surface, path) == CAIRO_STATUS_SUCCESS ? TRUE : FALSE;
 }
+
+void const * CCairoSurface::GetBits(LONG & stride) const {
+    // Text drawn through Cairo reaches the memory only once the surface is flushed.
+    cairo_surface_flush(m_surface);
+    stride = cairo_image_surface_get_stride(m_surface);
+    return cairo_image_surface_get_data(m_surface);
+}

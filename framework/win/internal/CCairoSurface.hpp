@@ -23,6 +23,7 @@ public:
     void Copy(CPoint to, CSurface const & source, CRect const & from, CRect const & clip) override;
     CColor GetPixel(LONG x, LONG y) const override;
     BOOL WritePng(char const * path) const override;
+    void const * GetBits(LONG & stride) const override;
 
 private:
     std::uint32_t * Pixel(LONG x, LONG y) const;

@@ -1,8 +1,10 @@
 #include "internal/CWindowManager.hpp"
 
 #include "AfxTrace.hpp"
-#include "CClientDC.hpp"
 #include "CClock.hpp"
+#include "CDC.hpp"
+#include "CDevice.hpp"
+#include "CDisplay.hpp"
 #include "CStdTools.hpp"
 #include "CWndClass.hpp"
 #include "WinConstants.hpp"
@@ -117,6 +119,8 @@ BOOL CWindowManager::Create(CWnd & object, DWORD exStyle, char const * className
     }
     if (style & WS_VISIBLE)
         Invalidate(hwnd, GetClientRect(rec), true);
+    if (CDisplay * display = CDisplay::GetCurrent(); display && !(style & WS_CHILD))
+        display->WindowCreated(hwnd, rect, style, text ? text : "");
     Post(hwnd, WM_AFX_POSTCREATE, 0, 0);
     return TRUE;
 }
@@ -156,6 +160,8 @@ void CWindowManager::Destroy(HWND hwnd) {
         }
     } else {
         std::erase(m_topLevels, hwnd);
+        if (CDisplay * display = CDisplay::GetCurrent())
+            display->WindowDestroyed(hwnd);
     }
     rec->destroyed = true;
     if (rec->dispatching == 0)
@@ -381,9 +387,16 @@ void CWindowManager::Invalidate(HWND hwnd, CRect const & rect, bool erase) {
 bool CWindowManager::PaintPending() {
     bool painted = false;
     std::vector<HWND> const tops = m_topLevels;
-    for (HWND top : tops)
-        if (IsVisible(top))
-            PaintTree(top, painted);
+    for (HWND top : tops) {
+        if (!IsVisible(top))
+            continue;
+        bool topPainted = false;
+        PaintTree(top, topPainted);
+        painted = painted || topPainted;
+        CDisplay * display = CDisplay::GetCurrent();
+        if (CWindowRecord const * rec = Find(top); topPainted && display && rec && rec->surface)
+            display->Present(top, *rec->surface);
+    }
     return painted;
 }
 
@@ -417,7 +430,14 @@ void CWindowManager::PaintTree(HWND hwnd, bool & painted) {
         PaintFrame(*rec);
         if (rec->needsErase) {
             rec->needsErase = false;
-            CClientDC dc(CWnd::FromHandle(hwnd));
+            CSurface * surface = nullptr;
+            CPoint origin;
+            CRect clip;
+            DrawingArea(hwnd, surface, origin, clip);
+            // Only the invalid part is erased: only it is painted again, by the window and
+            // by the children that lie in it.
+            CDC dc(CDevice::GetScreen(), surface, origin,
+                   clip.Intersect(rec->invalid + CSize(origin.x, origin.y)));
             Send(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
         }
         Send(hwnd, WM_PAINT, 0, 0);

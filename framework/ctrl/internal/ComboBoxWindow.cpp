@@ -33,10 +33,6 @@ constexpr DWORD typeMask = 0x0003;
 constexpr LONG edge = 2;
 constexpr LONG fieldExtra = 8;
 
-bool IsPrintable(UINT codePoint) {
-    return codePoint >= 32 && codePoint != 127 && codePoint <= 0x10FFFF;
-}
-
 // Registered when the library loads, so that dialogs can create combo boxes by class name.
 [[maybe_unused]] char const * const g_registered = ComboBoxWindow::Register();
 
@@ -333,7 +329,7 @@ void ComboBoxWindow::OnKeyDown(UINT key) {
 }
 
 void ComboBoxWindow::OnChar(UINT codePoint) {
-    if (m_edit || !IsPrintable(codePoint))
+    if (m_edit || !EditText::IsPrintable(codePoint))
         return;
     std::string const typed = EditText::Encode(codePoint);
     LRESULT const found =

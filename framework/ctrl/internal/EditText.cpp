@@ -161,4 +161,9 @@ std::string ToLowerAscii(std::string_view text) {
     return out;
 }
 
+bool IsPrintable(UINT codePoint) {
+    return codePoint >= 32 && codePoint != 127 && !(codePoint >= 0x80 && codePoint < 0xA0) &&
+           !(codePoint >= 0xD800 && codePoint <= 0xDFFF) && codePoint <= 0x10FFFF;
+}
+
 } // namespace EditText

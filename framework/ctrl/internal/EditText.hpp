@@ -28,6 +28,9 @@ std::size_t PrefixBytes(std::string_view text, std::size_t count);
 UINT DecodeAt(std::string_view text, std::size_t pos);
 // The UTF-8 form of a code point; empty for surrogates and values beyond Unicode.
 std::string Encode(UINT codePoint);
+// Whether a typed code point is text: control characters (C0, DEL, C1) and surrogates are
+// not, and type nothing.
+bool IsPrintable(UINT codePoint);
 
 // Letters, digits, '_' and every non-ASCII code point make words; blanks separate them;
 // the rest (punctuation) forms runs of its own.

@@ -25,12 +25,6 @@ bool IsDown(UINT key) {
     return GetKeyState(key) < 0;
 }
 
-// Control characters type nothing; Backspace is a key of its own.
-bool IsPrintable(UINT codePoint) {
-    return codePoint >= 32 && codePoint != 127 && !(codePoint >= 0x80 && codePoint < 0xA0) &&
-           !(codePoint >= 0xD800 && codePoint <= 0xDFFF) && codePoint <= 0x10FFFF;
-}
-
 // Registered when the library loads, so that dialogs can create edits by class name.
 [[maybe_unused]] char const * const g_registered = EditWindow::Register();
 
@@ -262,7 +256,7 @@ void EditWindow::OnKeyDown(UINT key) {
 }
 
 void EditWindow::OnChar(UINT codePoint) {
-    if (IsPrintable(codePoint))
+    if (EditText::IsPrintable(codePoint))
         Insert(EditText::Encode(codePoint), Insertion::typed);
 }
 

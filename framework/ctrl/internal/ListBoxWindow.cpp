@@ -26,10 +26,6 @@ constexpr UINT repeatInterval = 50;
 // Rows scrolled per notch of the mouse wheel.
 constexpr int wheelRows = 3;
 
-bool IsPrintable(UINT codePoint) {
-    return codePoint >= 32 && codePoint != 127 && codePoint <= 0x10FFFF;
-}
-
 // Registered when the library loads, so that dialogs can create list boxes by class name.
 [[maybe_unused]] char const * const g_registered = ListBoxWindow::Register();
 
@@ -208,7 +204,7 @@ void ListBoxWindow::OnChar(UINT codePoint) {
             owner->SendMessage(WM_CHAR, codePoint, 1);
         return;
     }
-    if (!IsPrintable(codePoint))
+    if (!EditText::IsPrintable(codePoint))
         return;
     int const found = m_model.FindPrefix(m_model.GetSelection(), EditText::Encode(codePoint));
     if (found != CListModel::none)

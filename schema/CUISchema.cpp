@@ -1,7 +1,5 @@
 #include "CUISchema.hpp"
 
-#include "CUIItem.hpp"
-
 #include "AfxLocale.hpp"
 #include "AfxTrace.hpp"
 #include "CEntity.hpp"
@@ -79,7 +77,8 @@ void CUISchema::LoadData(CRuntimeClass const * cls) {
     CRuntimeClass const * metaItem = CMetaItem::AfxStaticClassInfo();
     if (cls == metaItem)
         return;
-    CRuntimeClass const * uiItem = CUIItem::AfxStaticClassInfo();
+    // The item base of this library, by its record: the schema sits below the views.
+    CRuntimeClass const * uiItem = CRuntimeClass::FindClass(CEntity(VantorUIModule(), "CUIItem"));
     // A class that derives from neither item base ends the walk at its root.
     for (CRuntimeClass const * current = cls; current && current != uiItem;) {
         LoadList(current);

@@ -35,6 +35,15 @@ class CUISchema;
 // item's CUIItem::OnUIChange, then the view's own OnUIChange. An enable pass sends the empty
 // tag; a button with a command from 0x7F00 to 0x7FFF sends "Button%4.4X".
 //
+// Notifications: controls take identifiers from m_firstId (1000) upward as elements create
+// them (see CUIElement::OnCreate); WM_COMMAND, WM_NOTIFY and scroll messages from identifiers
+// from m_firstId to below m_nextId are offered to the elements in page order. A command or
+// notification stops at the first element that answers nonzero; a scroll message, packed as
+// (scroll code << 16) | (thumb position & 0xFFFF), is offered to every element. Commands from
+// 0x8000 up go to the main window, 0x7F00 to 0x7FFF are view buttons, IDOK commits the edit
+// of the focused control. Inside these handlers and the item's OnUIChange an element may be
+// loaded, saved, enabled, shown, renamed or moved; pages are not built or torn down there.
+//
 // When the client area is too small for the page, every element is hidden and the view shows
 // "The window is too small." (in the thread's language) until it grows back.
 class VANTORUI_EXPORT CUIViewWnd : public CDialogViewWnd {

@@ -2,6 +2,8 @@
 
 #include "CItem.hpp"
 #include "CLayItem.hpp"
+#include "CStrPtr.hpp"
+#include "IDataAccess.hpp"
 
 AFX_IMPLEMENT_CLASS(CUIElement, CObject, &CObject::AfxConstruct)
 
@@ -142,4 +144,40 @@ int CUIElement::OnNotify(unsigned int, NMHDR &) {
 
 int CUIElement::OnNotify(unsigned int, unsigned int) {
     return 0;
+}
+
+int CUIElement::ReadInteger() {
+    return m_data ? m_data->ReadInteger(m_item) : 0;
+}
+
+CString CUIElement::ReadString() {
+    return m_data ? m_data->ReadString(m_item) : CString();
+}
+
+void CUIElement::WriteInteger(int value) {
+    if (!m_data)
+        return;
+    m_data->WriteInteger(m_item, value);
+    m_data->NotifyWrite(m_item);
+}
+
+void CUIElement::WriteString(CString const & text) {
+    if (!m_data)
+        return;
+    m_data->WriteString(m_item, text);
+    m_data->NotifyWrite(m_item);
+}
+
+unsigned int CUIElement::CommitInteger(int value) {
+    if (!m_data || value == m_data->ReadInteger(m_item))
+        return 0;
+    WriteInteger(value);
+    return 1;
+}
+
+unsigned int CUIElement::CommitString(CString const & text) {
+    if (!m_data || CStrPtr(text).CompareC(m_data->ReadString(m_item)) == 0)
+        return 0;
+    WriteString(text);
+    return 1;
 }

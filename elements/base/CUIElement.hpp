@@ -89,6 +89,11 @@ protected:
     virtual void OnBind();
     virtual void OnRebind();
     virtual void OnLayout(CLayFormation * form);
+    // Control identifiers: `id` is the view's counter, which starts at 1000 on each page. A
+    // control whose notifications the element claims takes the current value and advances
+    // it (id++), one per control, in creation order; the view routes to its elements only
+    // identifiers from its first one to below the counter. Texts that notify nobody take a
+    // fixed identifier instead (0 for labels, noId for heads) and leave the counter alone.
     virtual void OnCreate(CWnd & parent, unsigned int & id);
     virtual void OnShow(int show);
     virtual void OnEnable(int enable);
@@ -97,9 +102,27 @@ protected:
     virtual void OnLoad();
     virtual unsigned int OnSave(int flag);
     virtual int OnNotify(unsigned int id, NMHDR & hdr);
+    // `code` is the notification code of a WM_COMMAND; for a scroll bar's WM_HSCROLL or
+    // WM_VSCROLL it is the scroll code in the high word and the thumb position's low 16 bits
+    // in the low word. While it runs the element may load itself and write its property, and
+    // its item's OnUIChange (which runs after the element answers nonzero) may update,
+    // enable, show or rename any element of the view; neither may add or delete elements.
     virtual int OnNotify(unsigned int id, unsigned int code);
 
     void DoRename(CWnd *, char const *, int) {}
+
+    // The accessor round trips of the load and save hooks. Without an accessor (the item
+    // lacks the property) nothing is read or written: reads give 0 or an empty text.
+    int ReadInteger();
+    CString ReadString();
+    // Writes the value and calls the accessor's NotifyWrite, as a save does after deciding
+    // that the value changed.
+    void WriteInteger(int value);
+    void WriteString(CString const & text);
+    // The whole save of most editors: writes (with NotifyWrite) only when the value differs
+    // from the stored one (texts compared with CStrPtr::CompareC); 1 when written, else 0.
+    unsigned int CommitInteger(int value);
+    unsigned int CommitString(CString const & text);
 
     CItem * m_item = nullptr;
     IDataAccess * m_data = nullptr;

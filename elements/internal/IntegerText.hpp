@@ -1,0 +1,18 @@
+#pragma once
+
+#include "CString.hpp"
+
+// The text rules of whole numbers shown with decimal places, shared by the integer editor and
+// the integer picker. A display value counts units of the last shown place: 1234 with two
+// places is 12.34.
+namespace IntegerText {
+
+// atof of the text times 10 to the power `places`, rounded half away from zero in double
+// precision; no number reads as 0. Results beyond the 32-bit range saturate at its ends.
+int Parse(char const * text, unsigned int places);
+
+// The display value with `places` decimals and "." as separator; positive values carry a "+"
+// when the range starts below zero (`valueMin` negative), zero never does.
+CString Format(int display, unsigned int places, int valueMin);
+
+} // namespace IntegerText

@@ -203,6 +203,9 @@ private:
     void AddBlanks(CLayFormation * form, unsigned int count, int size);
     void SetPageGrid(unsigned int cols);
     void RunScriptLine(CItem * item, CString const & line, int embedded, char const * name);
+    // The cells of a group or row line, from fields[first] on, for the item `path` leads to.
+    void AddScriptCells(CItem * item, CString const & path, CArray<CString> const & fields,
+                        UINT first, char const * name);
 
     CArray<CLayFormation *> m_discarded{4};
     // The tooltip's window, to notice that it went with the main window that owns it.

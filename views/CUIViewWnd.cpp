@@ -79,9 +79,16 @@ void CUIViewWnd::AddBlanks(CLayFormation * form, unsigned int count, int size) {
         form->AddItem(new CLayItem(size));
 }
 
+void CUIViewWnd::RequireColumns(unsigned int cols, char const * what) {
+    if (cols > maxColumns)
+        Refuse(CPrintf("%s of %u columns is more than the %u a page may have", what, cols,
+                       maxColumns));
+}
+
 void CUIViewWnd::SetPageGrid(unsigned int cols) {
     if (cols == 0)
         Refuse("a page needs at least one column");
+    RequireColumns(cols, "a page");
     Discard(m_group);
     Discard(m_outer);
     Discard(m_root);
@@ -116,6 +123,7 @@ void CUIViewWnd::StartGroup(char const * name, unsigned int cols, int equal) {
     RequirePage("StartGroup");
     if (cols == 0)
         Refuse("a group needs at least one column");
+    RequireColumns(cols, "a group");
     Discard(m_group);
     m_groupName = name;
     if (equal)
@@ -137,6 +145,7 @@ void CUIViewWnd::StartGroup(char const * name, unsigned int cols) {
 
 void CUIViewWnd::StartTable(char const * name, unsigned int cols) {
     RequirePage("StartTable");
+    RequireColumns(cols, "a table");
     Discard(m_group);
     m_groupName = name;
     m_group = new CLayFormGrid(2 * (cols + 1));

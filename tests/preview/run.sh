@@ -59,6 +59,8 @@ check "a class the module does not register" 1 \
     --module "$module" --class CNoSuchItem --out "$work/a.png"
 check "a class that is no CUIItem" 1 '^The class CTestPluginThing is not a CUIItem' -- \
     --module "$plugin" --class CTestPluginThing --out "$work/a.png"
+check "a class made by a base's construct function" 1 'The class CUIItem cannot be made by name: its construct function makes a CMetaItem\.' -- \
+    --module "$(dirname "$module")/libvantorui.so" --class CUIItem --out "$work/a.png"
 check "a page without a script" 1 "ERROR: Can't load UI page CPreviewItemUIPage7" -- \
     --module "$module" --class CPreviewItem --page 7 --out "$work/a.png"
 check "a tag the schema lacks" 1 'NoSuchTag' -- \

@@ -90,6 +90,10 @@ TEST_F(PageScripts, BadScriptsAreRefusedOrReportedWithTheirScriptAndLine) {
         {"RowWithoutTable", 0, -1, true, {"ERROR: UI page RowWithoutTable: an R line with no table open\n", "ERROR: UI page RowWithoutTable, line 2: R:root,Row,Volts\n"}, {}},
         {"MissingTag", 0, -1, true, {"ERROR: Could not find tag Colour\n", "ERROR: UI page MissingTag, line 2: G:1,root,Group,Volts,Colour,Amps\n"}, {"Volts"}},
         {"Oddities", 0, 1, false, {"UI page Oddities: unknown command \"X:whatever\" ignored\n", "UI page Oddities: the item path \"Nowhere\" leads to no item; Volts is skipped\n", "UI page Oddities: the table \"Open\" is not ended by R:done; it is ended here\n"}, {"", "ColLabel2", "ColLabel2", "RowLabel0", "Volts", ""}},
+        {"HugePage", 0, -1, true, {"ERROR: a page of 1000000000 columns is more than the 256 a page may have\n", "ERROR: UI page HugePage, line 1: P:1000000000\n"}, {}},
+        {"HugePage", 1, -1, true, {"ERROR: a page of 1000000000 columns is more than the 256 a page may have\n", "ERROR: UI page HugePage, line 1: P:1000000000\n"}, {}},
+        {"HugeGroup", 0, -1, true, {"ERROR: a group of 100000000 columns is more than the 256 a page may have\n", "ERROR: UI page HugeGroup, line 2: "}, {}},
+        {"HugeTable", 0, -1, true, {"ERROR: a table of 2147483647 columns is more than the 256 a page may have\n", "ERROR: UI page HugeTable, line 2: "}, {}},
         // clang-format on
     };
     for (Case const & c : cases) {

@@ -254,6 +254,14 @@ int main(int argc, char ** argv) {
                      options.className);
         return 1;
     }
+    // A class registered with a base's construct function makes an object of that base,
+    // which must not be used as the class itself.
+    if (object->AfxObjectClassInfo() != cls || !object->IsKindOf(CUIItem::AfxStaticClassInfo())) {
+        std::fprintf(stderr,
+                     "The class %s cannot be made by name: its construct function makes a %s.\n",
+                     options.className, object->AfxObjectClassInfo()->GetClassNameA());
+        return 1;
+    }
     auto & item = static_cast<CUIItem &>(*object);
     return options.out ? WritePicture(item, options) : ShowWindow(item, options);
 }

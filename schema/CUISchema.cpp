@@ -1,5 +1,7 @@
 #include "CUISchema.hpp"
 
+#include "internal/RecordFields.hpp"
+
 #include "AfxLocale.hpp"
 #include "AfxTrace.hpp"
 #include "CEntity.hpp"
@@ -48,7 +50,7 @@ public:
     explicit RecordClasses(CUIDataOrigin const & origin) : m_origin(origin) {}
     ~RecordClasses() {
         if (m_dropped > reported)
-            AfxTrace("Schema list %s: %u more records dropped, not listed\n",
+            AfxTrace("Schema list %s: %u more records with problems, not listed\n",
                      m_origin.m_source.GetString(), m_dropped - reported);
     }
     RecordClasses(RecordClasses const &) = delete;
@@ -61,6 +63,14 @@ public:
                      tag.GetString(), m_origin.m_source.GetString(), m_origin.m_language,
                      className.GetString());
         return cls;
+    }
+
+    // A record whose quotes do not close is read as if it had none.
+    void Unreadable(CString const & record) {
+        if (m_dropped++ < reported)
+            AfxTrace("Schema record of %s (language %u) has a quote that does not close; read "
+                     "without quotes: %s\n",
+                     m_origin.m_source.GetString(), m_origin.m_language, record.GetString());
     }
 
 private:
@@ -135,8 +145,10 @@ void CUISchema::LoadListPass(CRuntimeClass const * cls) {
         }
         if (nul == text)
             break;
-        CString(text, static_cast<UINT>(nul - text)).Tokenize(',', fields, 6);
+        CString const line(text, static_cast<UINT>(nul - text));
         text = nul + 1;
+        if (!SplitRecord(line, 6, fields))
+            classes.Unreadable(line);
 
         CUIData record;
         record.m_tag = Field(fields, 0);
@@ -197,7 +209,9 @@ int CUISchema::LoadFromFile(char const * name) {
             break;
         // The last character is the line end that fgets keeps, or the last character of a
         // line that had none.
-        CString(line, static_cast<UINT>(std::strlen(line) - 1)).Tokenize(',', fields);
+        CString const text(line, static_cast<UINT>(std::strlen(line) - 1));
+        if (!SplitRecord(text, 0, fields))
+            classes.Unreadable(text);
 
         CUIData record;
         record.m_tag = Field(fields, 0);

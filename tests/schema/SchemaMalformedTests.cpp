@@ -92,6 +92,39 @@ TEST(SchemaMalformedLists, AHugeBrokenListTracesItsFirstDropsAndACount) {
     CUISchema schema(&item);
     ASSERT_EQ(trace.GetLines().GetCount(), 201u);
     EXPECT_EQ(trace.GetLines()[199].Str().rfind("Schema record T199 ", 0), 0u);
-    EXPECT_EQ(trace.GetLines()[200], "Schema list CMalformedItemUIList: 800 more records dropped, "
-                                     "not listed\n");
+    EXPECT_EQ(trace.GetLines()[200], "Schema list CMalformedItemUIList: 800 more records with "
+                                     "problems, not listed\n");
+}
+
+TEST(SchemaMalformedLists, QuotedFieldsKeepTheirCommas) {
+    struct Case {
+        std::string record;
+        char const * label;
+        char const * tip;
+        bool traced;
+    } const cases[] = {
+        // clang-format off
+        {"A,\"0,5 A\",,CUISchema,,tip", "0,5 A", "tip", false},
+        {"A,\"say \"\"hi\"\"\",,CUISchema", "say \"hi\"", "", false},
+        {"A,a,,CUISchema,,\"one, two\"", "a", "one, two", false},
+        {"A,a,,CUISchema,,one, \"two\"", "a", "one, \"two\"", false},
+        {"A,\"unclosed,,CUISchema", "\"unclosed", "", true},
+        {"A,\"x\"y,,CUISchema", "\"x\"y", "", true},
+        {"A,\"\",,CUISchema", "", "", false},
+        // clang-format on
+    };
+    for (Case const & c : cases) {
+        SCOPED_TRACE(c.record);
+        std::string const bytes = c.record + '\0' + '\0';
+        g_list[0] = CResource{RT_RCDATA, "CMalformedItemUIList", 0,
+                              1033,      bytes.data(),           static_cast<UINT>(bytes.size())};
+        CResourceRegistration registration(g_list, 1);
+        CTraceCapture trace;
+        CMalformedItem item;
+        CUISchema schema(&item);
+        ASSERT_EQ(schema.GetCount(), 1u);
+        EXPECT_EQ(schema.GetAt(0).m_label, c.label);
+        EXPECT_EQ(schema.GetAt(0).m_tip, c.tip);
+        EXPECT_EQ(!trace.GetLines().IsEmpty(), c.traced);
+    }
 }

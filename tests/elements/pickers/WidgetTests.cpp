@@ -1,0 +1,101 @@
+#include "CMenuButton.hpp"
+#include "PickerFixture.hpp"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class MoreButton : public PickerTest {};
+
+// A menu button of entries on a visible frame.
+class MenuButton : public PickerTest {
+protected:
+    CMenuButton & Make(std::vector<char const *> entries) {
+        auto * button = new CMenuButton;
+        for (char const * entry : entries)
+            button->AddString(entry);
+        EXPECT_TRUE(button->Create(CRect(10, 10, 110, 35), &m_frame, 50));
+        CAutomation::Pump();
+        return *button;
+    }
+};
+
+} // namespace
+
+TEST_F(MoreButton, EveryPressReportsOneChangeAndWritesNothing) {
+    m_item.m_path = "kept";
+    Show(PickerRecord("CUIMoreButton", "Path", "", "More"));
+    CWnd * button = Control(1000);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->GetWindowText(), "More");
+    for (int i = 0; i < 3; ++i)
+        CAutomation::Click(button);
+    EXPECT_EQ(m_item.m_heard, (Texts{"Path", "Path", "Path"}));
+    EXPECT_EQ(m_view->m_changes.size(), 3u);
+    EXPECT_EQ(m_item.m_path, "kept");
+    EXPECT_FALSE(m_item.IsDirty());
+}
+
+TEST_F(MenuButton, ChoosesEntriesByIndexAndCommand) {
+    // clang-format off
+    struct Row { std::vector<char const *> entries; UINT command; BOOL chosen; UINT selection; };
+    Row const rows[] = {
+        {{"A", "-", "B"}, 101, TRUE, 1},
+        {{"A", "-", "B"}, 100, TRUE, 0},
+        {{"A", "~H", "B"}, 102, TRUE, 2},
+        {{"A", "~H", "B"}, 101, FALSE, 0},
+        {{"A", "!D", "B"}, 101, FALSE, 0},
+        {{"A", "-", "-", "B", "C"}, 102, TRUE, 2},
+    };
+    // clang-format on
+    for (Row const & row : rows) {
+        CMenuButton & button = Make(row.entries);
+        CAutomation::OnNextModal(CAutomation::ChooseMenuItem(row.command));
+        EXPECT_EQ(button.ShowMenu(), row.chosen) << row.command;
+        EXPECT_EQ(button.GetData(), row.selection) << row.command;
+        button.DestroyWindow();
+    }
+}
+
+TEST_F(MenuButton, EnablingAndDisablingMarksAnEntryOnce) {
+    CMenuButton & button = Make({"A", "-", "B"});
+    button.Enable(1, FALSE);
+    button.Enable(1, FALSE);
+    button.Enable(1, TRUE);
+    button.Enable(0, TRUE);
+    button.Enable(7, FALSE);
+    CAutomation::OnNextModal(CAutomation::ChooseMenuItem(101));
+    EXPECT_TRUE(button.ShowMenu());
+    EXPECT_EQ(button.GetData(), 1u);
+    button.Enable(0, FALSE);
+    CAutomation::OnNextModal(CAutomation::ChooseMenuItem(100));
+    EXPECT_FALSE(button.ShowMenu());
+}
+
+TEST_F(MenuButton, FaceIsTheWidestTextWithoutMarkersPlusTwenty) {
+    // clang-format off
+    struct Row { std::vector<char const *> entries; CSize size; };
+    Row const rows[] = {
+        {{"Short", "!Longest"}, CSize(7 * 7 + 20, 13)}, {{"~Hidden", "-"}, CSize(6 * 7 + 20, 13)}, {{}, CSize(20, 0)},
+    };
+    // clang-format on
+    for (Row const & row : rows) {
+        CMenuButton & button = Make(row.entries);
+        EXPECT_EQ(button.GetSize(), row.size);
+        button.DestroyWindow();
+    }
+}
+
+TEST_F(MenuButton, EmptyMenusAndSelectionsPastTheEndChangeNothing) {
+    CMenuButton & empty = Make({});
+    EXPECT_FALSE(empty.ShowMenu());
+    CMenuButton & button = Make({"A"});
+    button.SetData(5);
+    button.EnableWindow(FALSE);
+    CAutomation::Pump();
+    EXPECT_EQ(button.GetData(), 5u);
+    button.EnableWindow(TRUE);
+    CAutomation::OnNextModal(CAutomation::ChooseMenuItem(100));
+    EXPECT_TRUE(button.ShowMenu());
+    EXPECT_EQ(button.GetData(), 0u);
+}

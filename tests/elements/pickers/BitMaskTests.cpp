@@ -7,8 +7,6 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
 // The first window below `root` (depth first) with a text.
 CWnd * FindText(CWnd & root, char const * text) {
     for (UINT i = 0; i < root.GetChildCount(); ++i) {
@@ -43,7 +41,6 @@ TEST_F(BitMask, FieldShowsTheNamesOfTheSetBits) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = row.stored;
-        MakeFrame();
         Show(PickerRecord("CUIBitMask", "Number", row.format.c_str()));
         EXPECT_EQ(Control(1000)->GetWindowText(), row.shown) << row.format;
     }
@@ -59,7 +56,6 @@ TEST_F(BitMask, DialogReportsAChangeOnOkAndNothingOnCancel) {
     for (Row const & row : rows) {
         m_item.m_number = 0x70000005;
         m_item.m_heard.clear();
-        MakeFrame();
         Show(PickerRecord("CUIBitMask", "Number", "|R|W|X"));
         std::string caption;
         CAutomation::OnNextModal([&](CWnd & modal) {
@@ -89,7 +85,6 @@ TEST_F(BitMask, DialogTicksNamedBitsInColumnsAndKeepsTheOthers) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = row.stored;
-        MakeFrame();
         Show(PickerRecord("CUIBitMask", "Number", row.format));
         CAutomation::OnNextModal([&](CWnd & modal) {
             CWnd * first = FindText(modal, row.sameRow[0].c_str());

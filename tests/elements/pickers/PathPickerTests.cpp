@@ -8,10 +8,11 @@
 
 #include <cstdlib>
 #include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
-using Texts = std::vector<std::string>;
 using Action = std::function<void(CWnd & modal)>;
 
 // The folder browser's path field.
@@ -53,27 +54,25 @@ std::string LongPath(std::size_t length) {
 
 } // namespace
 
-TEST_F(PathPicker, FilePickerWritesTheChosenFileAndRemembersItsFolder) {
-    Show(PickerRecord("CUIPickFile", "Path", "fw|Firmware|*.bin|All|*"));
-    EXPECT_EQ(Control(1001)->GetWindowText(), "Browse...");
-    CAutomation::OnNextModal([this](CWnd & modal) {
-        EXPECT_EQ(modal.GetWindowText(), "Browse for File");
-        EXPECT_EQ(modal.GetDlgItem(CFileDialog::idName)->GetWindowText(), "");
-        CAutomation::TypeAndConfirm((m_tree / "fw/a.bin").c_str())(modal);
-    });
-    Press();
-    EXPECT_EQ(m_item.m_path.Str(), m_tree / "fw/a.bin");
-    EXPECT_TRUE(m_item.IsDirty());
-    EXPECT_EQ(m_item.m_heard, Texts{"Path"});
-    EXPECT_EQ(Field(), std::make_pair(m_tree / "fw/a.bin", true));
-    EXPECT_EQ(CWnd::GetFocus(), Control(1001));
+TEST_F(PathPicker, FilePickerRemembersTheFolderForTheNextRunOfTheProgram) {
+    // The first run picks a file in a process of its own, which ends when it has picked.
+    pid_t const child = fork();
+    if (child == 0) {
+        Show(PickerRecord("CUIPickFile", "Path", "fw|Firmware|*.bin|All|*"));
+        CAutomation::OnNextModal(CAutomation::TypeAndConfirm((m_tree / "fw/a.bin").c_str()));
+        Press();
+        _exit(m_item.m_path.Str() == m_tree / "fw/a.bin" ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(status, 0);
 
-    // A new page with nothing stored opens in the folder remembered under the key.
-    m_item.m_path = "";
-    MakeFrame();
+    // The next run opens in the folder remembered under the key.
     Show(PickerRecord("CUIPickFile", "Path", "fw|All|*"));
     std::string folder;
     CAutomation::OnNextModal([&folder](CWnd & modal) {
+        EXPECT_EQ(modal.GetWindowText(), "Browse for File");
+        EXPECT_EQ(modal.GetDlgItem(CFileDialog::idName)->GetWindowText(), "");
         folder = modal.GetDlgItem(CFileDialog::idFolder)->GetWindowText().Str();
         CAutomation::PressKey(VK_ESCAPE);
     });
@@ -83,13 +82,18 @@ TEST_F(PathPicker, FilePickerWritesTheChosenFileAndRemembersItsFolder) {
     EXPECT_TRUE(m_item.m_heard.empty());
 }
 
-TEST_F(PathPicker, FilePickerWorksWithoutAWritableConfiguration) {
+TEST_F(PathPicker, FilePickerWritesTheChosenFileWithoutAWritableConfiguration) {
     setenv("XDG_CONFIG_HOME", (m_tree / "note.txt/config").c_str(), 1);
     Show(PickerRecord("CUIPickFile", "Path", "fw|All|*"));
+    EXPECT_EQ(Control(1001)->GetWindowText(), "Browse...");
     CTraceCapture trace;
     CAutomation::OnNextModal(CAutomation::TypeAndConfirm((m_tree / "fw/a.bin").c_str()));
     Press();
     EXPECT_EQ(m_item.m_path.Str(), m_tree / "fw/a.bin");
+    EXPECT_TRUE(m_item.IsDirty());
+    EXPECT_EQ(m_item.m_heard, Texts{"Path"});
+    EXPECT_EQ(Field(), std::make_pair(m_tree / "fw/a.bin", true));
+    EXPECT_EQ(CWnd::GetFocus(), Control(1001));
     EXPECT_TRUE(trace.Contains("ERROR: The folder of"));
 }
 
@@ -104,7 +108,6 @@ TEST_F(PathPicker, StoredPathsOfAnyKindOpenTheDialogsAndCancelChangesNothing) {
     for (Row const & row : rows) {
         m_item.m_path = row.stored.c_str();
         m_item.m_heard.clear();
-        MakeFrame();
         Show(PickerRecord(row.cls, "Path", "key|All|*"));
         EXPECT_EQ(Field(), std::make_pair(row.stored, true)) << row.cls;
         CAutomation::OnNextModal(CAutomation::Cancel());
@@ -141,8 +144,6 @@ TEST_F(PathPicker, FolderPickerPreselectsTheStoredFolderAndRefusesPathlessChoice
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_path = row.stored.c_str();
-        CAutomation::ClearMessageBoxTexts();
-        MakeFrame();
         Show(PickerRecord("CUIPickPath", "Path", ""));
         EXPECT_EQ(Control(1001)->GetWindowText(), "Browse...");
         std::string preselected;
@@ -157,10 +158,7 @@ TEST_F(PathPicker, FolderPickerPreselectsTheStoredFolderAndRefusesPathlessChoice
         EXPECT_EQ(m_item.m_path.Str(), row.after);
         EXPECT_EQ(Field(), std::make_pair(row.after, true));
         EXPECT_EQ(m_item.m_heard, row.heard);
-        Texts messages;
-        for (CString const & text : CAutomation::GetMessageBoxTexts())
-            messages.push_back(text.Str());
-        EXPECT_EQ(messages, row.messages);
+        EXPECT_EQ(MessageBoxTexts(), row.messages);
         EXPECT_EQ(CWnd::GetFocus(), Control(1001));
     }
 }

@@ -6,15 +6,6 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-Texts MessageBoxTexts() {
-    Texts texts;
-    for (CString const & text : CAutomation::GetMessageBoxTexts())
-        texts.push_back(text.Str());
-    return texts;
-}
-
 class PickBase : public PickerTest {};
 class PickInteger : public PickerTest {};
 
@@ -45,17 +36,9 @@ TEST_F(PickBase, ButtonTextFollowsTheThreadLanguage) {
     // clang-format on
     for (Row const & row : rows) {
         SetThreadLocale(row.language);
-        MakeFrame();
         Show(PickerRecord("CUIPickInteger", "Number", ""));
         EXPECT_EQ(Control(1001)->GetWindowText(), row.text) << row.language;
     }
-}
-
-TEST_F(PickBase, InATableTheLabelIsEmpty) {
-    Show({PickerRecord("CUIPickInteger", "Number", "")}, true);
-    EXPECT_NE(Control(1001), nullptr);
-    for (UINT i = 0; i < m_view->GetChildCount(); ++i)
-        EXPECT_NE(m_view->GetChild(i)->GetWindowText(), "Level:");
 }
 
 TEST_F(PickInteger, ShowsPlacesAndUnits) {
@@ -68,7 +51,6 @@ TEST_F(PickInteger, ShowsPlacesAndUnits) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = row.stored;
-        MakeFrame();
         Show(PickerRecord("CUIPickInteger", "Number", row.format));
         EXPECT_EQ(Control(1000)->GetWindowText(), row.shown) << row.format;
     }
@@ -92,8 +74,6 @@ TEST_F(PickInteger, DialogAcceptsRefusesAndCancels) {
     for (Row const & row : rows) {
         m_item.m_number = row.stored;
         m_item.m_heard.clear();
-        CAutomation::ClearMessageBoxTexts();
-        MakeFrame();
         Show(PickerRecord("CUIPickInteger", "Number", row.format));
         CAutomation::OnNextModal([&row](CWnd & modal) {
             for (std::size_t i = 0; i < row.typed.size(); ++i) {

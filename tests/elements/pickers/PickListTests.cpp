@@ -9,7 +9,6 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
 using Action = std::function<void(CWnd & modal)>;
 
 CListBox & List(CWnd & modal) {
@@ -52,7 +51,6 @@ TEST_F(PickList, DialogChoosesAnEntryByItsData) {
     for (Row const & row : rows) {
         m_item.m_number = row.stored;
         m_item.m_heard.clear();
-        MakeFrame();
         Show(PickerRecord("CUIPickList", "Number", row.format));
         EXPECT_EQ(Control(1000)->GetWindowText(), row.shownBefore) << row.format;
         CAutomation::OnNextModal(row.action);

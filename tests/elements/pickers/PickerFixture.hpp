@@ -25,14 +25,15 @@ inline CUIData PickerRecord(char const * cls, char const * tag, char const * for
     return data;
 }
 
-// A page of one picker on a visible frame of the headless device, in the English locale.
+using Texts = std::vector<std::string>;
+
+// A page of pickers on a visible frame of the headless device, in the English locale.
 class PickerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CAutomation::Start();
         SetThreadLocale(1033);
         m_item.Init();
-        MakeFrame();
     }
     void TearDown() override {
         m_frame.DestroyWindow();
@@ -40,31 +41,21 @@ protected:
         CAutomation::Stop();
     }
 
-    // A new frame for the next page of a table-driven test; the old page goes with the old one.
-    void MakeFrame() {
+    // Builds a page of the records on a new frame (the last page goes with the old one). The
+    // item has heard nothing yet, and no message box has been shown.
+    void Show(std::vector<CUIData> records) {
         if (m_frame.GetSafeHwnd())
             m_frame.DestroyWindow();
         ASSERT_TRUE(m_frame.Create(nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 800, 600),
                                    nullptr, 0));
-    }
-
-    // Builds a page of the records (in a table when `table`) and returns the first element;
-    // the item has heard nothing yet.
-    CUIElement & Show(std::vector<CUIData> records, bool table = false) {
         m_records = std::move(records);
         m_view = new CTestView;
-        m_view->m_build = [this, table](CTestView & view) {
+        m_view->m_build = [this](CTestView & view) {
             view.StartPage(1);
-            if (table)
-                view.StartTable("", 1);
-            else
-                view.StartGroup(1);
+            view.StartGroup(1);
             for (CUIData const & record : m_records)
                 view.AddUI(&m_item, "root", &record);
-            if (table)
-                view.EndTable();
-            else
-                view.EndGroup(0);
+            view.EndGroup(0);
             view.EndPage(0);
         };
         m_view->Attach(&m_item);
@@ -72,14 +63,20 @@ protected:
         CAutomation::Pump();
         m_item.m_heard.clear(); // the enable pass of the new page
         m_view->m_changes.clear();
-        return *m_view->GetElementAt(0);
+        CAutomation::ClearMessageBoxTexts();
     }
-    CUIElement & Show(CUIData record) { return Show(std::vector<CUIData>{record}); }
+    void Show(CUIData record) { Show(std::vector<CUIData>{record}); }
 
-    // The view's child windows of an identifier.
+    // The view's child window of an identifier; the first picker's field is 1000, its
+    // button 1001.
     CWnd * Control(UINT id) { return m_view->GetDlgItem(id); }
-    // Presses the button of the first picker (identifier 1001).
     void Press() { CAutomation::Click(Control(1001)); }
+    static Texts MessageBoxTexts() {
+        Texts texts;
+        for (CString const & text : CAutomation::GetMessageBoxTexts())
+            texts.push_back(text.Str());
+        return texts;
+    }
 
     CPickerTestItem m_item;
     CWnd m_frame;

@@ -3,14 +3,15 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
 class MoreButton : public PickerTest {};
 
 // A menu button of entries on a visible frame.
 class MenuButton : public PickerTest {
 protected:
     CMenuButton & Make(std::vector<char const *> entries) {
+        if (!m_frame.GetSafeHwnd())
+            m_frame.Create(nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr,
+                           0);
         auto * button = new CMenuButton;
         for (char const * entry : entries)
             button->AddString(entry);
@@ -57,21 +58,6 @@ TEST_F(MenuButton, ChoosesEntriesByIndexAndCommand) {
     }
 }
 
-TEST_F(MenuButton, EnablingAndDisablingMarksAnEntryOnce) {
-    CMenuButton & button = Make({"A", "-", "B"});
-    button.Enable(1, FALSE);
-    button.Enable(1, FALSE);
-    button.Enable(1, TRUE);
-    button.Enable(0, TRUE);
-    button.Enable(7, FALSE);
-    CAutomation::OnNextModal(CAutomation::ChooseMenuItem(101));
-    EXPECT_TRUE(button.ShowMenu());
-    EXPECT_EQ(button.GetData(), 1u);
-    button.Enable(0, FALSE);
-    CAutomation::OnNextModal(CAutomation::ChooseMenuItem(100));
-    EXPECT_FALSE(button.ShowMenu());
-}
-
 TEST_F(MenuButton, FaceIsTheWidestTextWithoutMarkersPlusTwenty) {
     // clang-format off
     struct Row { std::vector<char const *> entries; CSize size; };
@@ -86,16 +72,21 @@ TEST_F(MenuButton, FaceIsTheWidestTextWithoutMarkersPlusTwenty) {
     }
 }
 
-TEST_F(MenuButton, EmptyMenusAndSelectionsPastTheEndChangeNothing) {
-    CMenuButton & empty = Make({});
-    EXPECT_FALSE(empty.ShowMenu());
-    CMenuButton & button = Make({"A"});
+TEST_F(MenuButton, EntriesAreDisabledOnceAndBadIndexesChangeNothing) {
+    EXPECT_FALSE(Make({}).ShowMenu());
+    CMenuButton & button = Make({"A", "-", "B"});
+    button.Enable(1, FALSE);
+    button.Enable(1, FALSE);
+    button.Enable(1, TRUE);
+    button.Enable(7, FALSE);
     button.SetData(5);
     button.EnableWindow(FALSE);
-    CAutomation::Pump();
-    EXPECT_EQ(button.GetData(), 5u);
     button.EnableWindow(TRUE);
-    CAutomation::OnNextModal(CAutomation::ChooseMenuItem(100));
+    EXPECT_EQ(button.GetData(), 5u);
+    CAutomation::OnNextModal(CAutomation::ChooseMenuItem(101));
     EXPECT_TRUE(button.ShowMenu());
-    EXPECT_EQ(button.GetData(), 0u);
+    EXPECT_EQ(button.GetData(), 1u);
+    button.Enable(0, FALSE);
+    CAutomation::OnNextModal(CAutomation::ChooseMenuItem(100));
+    EXPECT_FALSE(button.ShowMenu());
 }

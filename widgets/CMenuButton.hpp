@@ -36,8 +36,8 @@ public:
 
     // Appends an entry; the face is measured again at the next measuring pass.
     void AddString(char const * text);
-    // Makes the window (WS_TABSTOP | BS_OWNERDRAW), draws the face and sets the standard
-    // control font. FALSE when the window cannot be made.
+    // Makes the window (WS_TABSTOP | BS_OWNERDRAW, hidden until the owner shows it), draws
+    // the face and sets the standard control font. FALSE when the window cannot be made.
     BOOL Create(CRect const & rect, CWnd * parent, UINT id);
 
     // The face size, measured on the screen or on a given device context.

@@ -7,6 +7,7 @@
 #include "VirtualKeys.hpp"
 
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,19 +83,34 @@ TEST_F(PathPicker, FilePickerRemembersTheFolderForTheNextRunOfTheProgram) {
     EXPECT_TRUE(m_item.m_heard.empty());
 }
 
-TEST_F(PathPicker, FilePickerWritesTheChosenFileWithoutAWritableConfiguration) {
-    setenv("XDG_CONFIG_HOME", (m_tree / "note.txt/config").c_str(), 1);
-    Show(PickerRecord("CUIPickFile", "Path", "fw|All|*"));
-    EXPECT_EQ(Control(1001)->GetWindowText(), "Browse...");
-    CTraceCapture trace;
-    CAutomation::OnNextModal(CAutomation::TypeAndConfirm((m_tree / "fw/a.bin").c_str()));
-    Press();
-    EXPECT_EQ(m_item.m_path.Str(), m_tree / "fw/a.bin");
-    EXPECT_TRUE(m_item.IsDirty());
-    EXPECT_EQ(m_item.m_heard, Texts{"Path"});
-    EXPECT_EQ(Field(), std::make_pair(m_tree / "fw/a.bin", true));
-    EXPECT_EQ(CWnd::GetFocus(), Control(1001));
-    EXPECT_TRUE(trace.Contains("ERROR: The folder of"));
+TEST_F(PathPicker, FilePickerWritesTheChosenFileWhateverTheConfigurationHolds) {
+    // Each row is a remembered-folders file (a folder of that name where it cannot be
+    // written); only the folder that cannot be written is traced.
+    // clang-format off
+    struct Row { char const * config; std::string content; bool traced; };
+    Row const rows[] = {
+        {"note.txt/config", "", true}, {"empty", "", false}, {"binary", std::string("\0\x01\xff\n\0", 5), false}, {"cut", "fw\t/tm", false},
+    };
+    // clang-format on
+    for (Row const & row : rows) {
+        setenv("XDG_CONFIG_HOME", (m_tree / row.config).c_str(), 1);
+        if (!row.traced) {
+            m_tree.Folder(std::string(row.config) + "/vantorui");
+            std::ofstream(m_tree / row.config + "/vantorui/lastpaths") << row.content;
+        }
+        m_item.m_path = "";
+        m_item.SetDirty(FALSE);
+        Show(PickerRecord("CUIPickFile", "Path", "fw|All|*"));
+        CTraceCapture trace;
+        CAutomation::OnNextModal(CAutomation::TypeAndConfirm((m_tree / "fw/a.bin").c_str()));
+        Press();
+        EXPECT_EQ(m_item.m_path.Str(), m_tree / "fw/a.bin") << row.config;
+        EXPECT_TRUE(m_item.IsDirty());
+        EXPECT_EQ(m_item.m_heard, Texts{"Path"});
+        EXPECT_EQ(Field(), std::make_pair(m_tree / "fw/a.bin", true));
+        EXPECT_EQ(CWnd::GetFocus(), Control(1001));
+        EXPECT_EQ(trace.Contains("ERROR: The folder of"), row.traced) << row.config;
+    }
 }
 
 TEST_F(PathPicker, StoredPathsOfAnyKindOpenTheDialogsAndCancelChangesNothing) {
@@ -102,7 +118,7 @@ TEST_F(PathPicker, StoredPathsOfAnyKindOpenTheDialogsAndCancelChangesNothing) {
     struct Row { char const * cls; std::string stored; };
     Row const rows[] = {
         {"CUIPickFile", ""}, {"CUIPickFile", "/no/such/folder/x.bin"}, {"CUIPickFile", LongPath(10000)}, {"CUIPickFile", "\xff\xfe/x"},
-        {"CUIPickPath", ""}, {"CUIPickPath", "/no/such/folder"}, {"CUIPickPath", LongPath(10000)}, {"CUIPickPath", m_tree / "note.txt"},
+        {"CUIPickPath", ""}, {"CUIPickPath", "/no/such/folder"}, {"CUIPickPath", LongPath(10000)}, {"CUIPickPath", m_tree / "note.txt"}, {"CUIPickPath", "\xff\xfe/x"},
     };
     // clang-format on
     for (Row const & row : rows) {

@@ -9,7 +9,12 @@
 #   bitmaps/<Name>[.<lang>].txt               1-bit bitmaps: rows of '#' (black) and '.' (white)
 # <lang> is a language number such as 1033; without it a resource is neutral (language 0).
 # Blank lines, and lines starting with ';' except in data files, are skipped. Call it from
-# the directory that defines the target; a target may take several folders.
+# the directory that defines the target; a target may take several folders. In the project's
+# own tree it runs the compiler it builds; from the installed package, the installed one.
+if(NOT DEFINED VANTOR_RESCOMP)
+    set(VANTOR_RESCOMP rescomp)
+    set(VANTOR_RESOURCE_LIBRARY haldencore)
+endif()
 function(vantor_add_resources target dir)
     get_filename_component(dir "${dir}" ABSOLUTE)
     if(NOT IS_DIRECTORY "${dir}")
@@ -32,10 +37,15 @@ function(vantor_add_resources target dir)
     endif()
     add_custom_command(
         OUTPUT "${output}"
-        COMMAND rescomp "${dir}" "${output}"
-        DEPENDS rescomp "${inputs}" ${files}
+        COMMAND ${VANTOR_RESCOMP} "${dir}" "${output}"
+        DEPENDS ${VANTOR_RESCOMP} "${inputs}" ${files}
         COMMENT "Compiling the resources of ${target}"
         VERBATIM)
     target_sources(${target} PRIVATE "${output}")
-    target_link_libraries(${target} PRIVATE haldencore)
+    # The generated source names the resource headers by plain name.
+    if(DEFINED VANTOR_RESOURCE_INCLUDES)
+        set_source_files_properties("${output}" PROPERTIES INCLUDE_DIRECTORIES
+                                    "${VANTOR_RESOURCE_INCLUDES}")
+    endif()
+    target_link_libraries(${target} PRIVATE ${VANTOR_RESOURCE_LIBRARY})
 endfunction()

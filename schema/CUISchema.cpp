@@ -39,16 +39,34 @@ CRuntimeClass const * FindElementClass(char const * name) {
 }
 
 // The element class of a record read from a source, or null with a trace line that tells
-// a host why the record is missing.
-CRuntimeClass const * RecordClass(CString const & className, CString const & tag,
-                                  CUIDataOrigin const & origin) {
-    CRuntimeClass const * cls = FindElementClass(className);
-    if (!cls)
-        AfxTrace("Schema record %s of %s (language %u) dropped: no element class \"%s\"\n",
-                 tag.GetString(), origin.m_source.GetString(), origin.m_language,
-                 className.GetString());
-    return cls;
-}
+// a host why the record is missing. A broken list of a million records would make a trace as
+// large as itself, so one load reports the first records it drops and then how many more.
+class RecordClasses {
+public:
+    static constexpr UINT reported = 200;
+
+    explicit RecordClasses(CUIDataOrigin const & origin) : m_origin(origin) {}
+    ~RecordClasses() {
+        if (m_dropped > reported)
+            AfxTrace("Schema list %s: %u more records dropped, not listed\n",
+                     m_origin.m_source.GetString(), m_dropped - reported);
+    }
+    RecordClasses(RecordClasses const &) = delete;
+    RecordClasses & operator=(RecordClasses const &) = delete;
+
+    CRuntimeClass const * Find(CString const & className, CString const & tag) {
+        CRuntimeClass const * cls = FindElementClass(className);
+        if (!cls && m_dropped++ < reported)
+            AfxTrace("Schema record %s of %s (language %u) dropped: no element class \"%s\"\n",
+                     tag.GetString(), m_origin.m_source.GetString(), m_origin.m_language,
+                     className.GetString());
+        return cls;
+    }
+
+private:
+    CUIDataOrigin const & m_origin;
+    UINT m_dropped = 0;
+};
 
 bool IsFrench(LCID locale) {
     return (locale & 0x3FF) == 12;
@@ -106,6 +124,7 @@ void CUISchema::LoadListPass(CRuntimeClass const * cls) {
     auto const * text = static_cast<char const *>(res->GetData());
     char const * const end = text + res->GetSize();
     CUIDataOrigin const origin{name, res->GetLanguage()};
+    RecordClasses classes(origin);
     CArray<CString> fields;
     while (text < end) {
         auto const * nul = static_cast<char const *>(std::memchr(text, '\0', end - text));
@@ -123,7 +142,7 @@ void CUISchema::LoadListPass(CRuntimeClass const * cls) {
         record.m_tag = Field(fields, 0);
         record.m_label = Field(fields, 1);
         record.m_labelAlt = Field(fields, 2);
-        record.m_class = RecordClass(Field(fields, 3), record.m_tag, origin);
+        record.m_class = classes.Find(Field(fields, 3), record.m_tag);
         record.m_format = Field(fields, 4);
         record.m_tip = Field(fields, 5);
         VantorOemStrings(record.m_format);
@@ -160,6 +179,7 @@ int CUISchema::LoadFromFile(char const * name) {
     LCID const locale = GetThreadLocale();
     bool skipping = IsFrench(locale);
     CUIDataOrigin const origin{path, skipping ? locale : 0};
+    RecordClasses classes(origin);
     CArray<CString> fields;
     for (;;) {
         char line[256];
@@ -183,7 +203,7 @@ int CUISchema::LoadFromFile(char const * name) {
         record.m_tag = Field(fields, 0);
         record.m_labelAlt = Field(fields, 1);
         record.m_label = Field(fields, 2);
-        record.m_class = RecordClass(Field(fields, 3), record.m_tag, origin);
+        record.m_class = classes.Find(Field(fields, 3), record.m_tag);
         record.m_format = Field(fields, 4);
         if (!record.m_class)
             continue;

@@ -3,7 +3,7 @@
 # test.sh; runs apt-get as root, or through sudo when that is available.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config googletest libgtest-dev libbenchmark-dev
+packages=(g++ cmake ninja-build pkg-config clang-format googletest libgtest-dev libbenchmark-dev
           libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-dejavu-core
           libsdl2-dev xvfb xdotool imagemagick)
 

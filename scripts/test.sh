@@ -7,6 +7,17 @@ source "$root/scripts/setup.sh"
 
 jobs=$(nproc)
 
+# The formatting stays applied: every C++ source as .clang-format wants it (the tracked files,
+# or every file outside the build trees where the checkout is no git work tree).
+(
+    cd "$root"
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        git ls-files -z '*.cpp' '*.hpp'
+    else
+        find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.hpp' \) -print0
+    fi | xargs -0 clang-format --dry-run -Werror
+)
+
 configure_and_build "$root/build"
 ctest --test-dir "$root/build" --output-on-failure --parallel "$jobs"
 "$root/build/bin/vantorui-demo" --headless >/dev/null

@@ -79,9 +79,16 @@ void CUIViewWnd::AddBlanks(CLayFormation * form, unsigned int count, int size) {
         form->AddItem(new CLayItem(size));
 }
 
+void CUIViewWnd::RequireColumns(unsigned int cols, char const * what) {
+    if (cols > maxColumns)
+        Refuse(CPrintf("%s of %u columns is more than the %u a page may have", what, cols,
+                       maxColumns));
+}
+
 void CUIViewWnd::SetPageGrid(unsigned int cols) {
     if (cols == 0)
         Refuse("a page needs at least one column");
+    RequireColumns(cols, "a page");
     Discard(m_group);
     Discard(m_outer);
     Discard(m_root);
@@ -116,6 +123,7 @@ void CUIViewWnd::StartGroup(char const * name, unsigned int cols, int equal) {
     RequirePage("StartGroup");
     if (cols == 0)
         Refuse("a group needs at least one column");
+    RequireColumns(cols, "a group");
     Discard(m_group);
     m_groupName = name;
     if (equal)
@@ -137,6 +145,7 @@ void CUIViewWnd::StartGroup(char const * name, unsigned int cols) {
 
 void CUIViewWnd::StartTable(char const * name, unsigned int cols) {
     RequirePage("StartTable");
+    RequireColumns(cols, "a table");
     Discard(m_group);
     m_groupName = name;
     m_group = new CLayFormGrid(2 * (cols + 1));
@@ -184,8 +193,7 @@ int CUIViewWnd::AddUI(CItem * item, CString path, CString tag) {
     LoadSchema(target);
     CUIData const * data = m_schema->GetUIData(tag);
     if (!data) {
-        AfxTrace("ERROR: Could not find tag %s\n", static_cast<char const *>(tag));
-        ThrowResourceException(nullptr, 0);
+        Refuse(CPrintf("Could not find tag %s", static_cast<char const *>(tag)));
     }
     return AddUI(target, path, data);
 }
@@ -201,11 +209,13 @@ int CUIViewWnd::AddUI(CItem * item, CString path, CUIData const * data) {
         made = nullptr;
     }
     if (!made) {
-        AfxTrace("ERROR: Could not create UI element %s\n", static_cast<char const *>(data->m_tag));
-        ThrowResourceException(nullptr, 0);
+        Refuse(CPrintf("Could not create UI element %s", static_cast<char const *>(data->m_tag)));
     }
     auto * element = static_cast<CUIElement *>(made);
-    element->Bind(item, data, m_inTable ? CUIElement::modeTable : CUIElement::modeNormal);
+    if (!element->Bind(item, data, m_inTable ? CUIElement::modeTable : CUIElement::modeNormal))
+        AfxTrace("The tag %s names no property of %s; its element shows nothing\n",
+                 static_cast<char const *>(data->m_tag),
+                 item->AfxObjectClassInfo()->GetClassNameA());
     element->LayoutUI(m_group);
     m_elements.Append(element);
     m_paths.Append(path);
@@ -346,11 +356,13 @@ void CUIViewWnd::OnAttach() {
     for (UINT i = 0; i < m_elements.GetCount(); ++i) {
         if (m_paths[i].IsEmpty())
             continue;
+        // An element whose path leads nowhere under the new item lets go of the old one, so
+        // that no pass reaches an item that may be freed; it stays out of the dictionary
+        // until an attachment gives it an item again.
         CItem * target = GetObjectA(GetItem(), m_paths[i]);
-        if (!target)
-            continue;
         m_elements[i]->RebindUI(target);
-        AddToDict(m_elements[i]);
+        if (target)
+            AddToDict(m_elements[i]);
     }
     SendEnable();
     m_focus = nullptr;

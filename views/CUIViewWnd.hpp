@@ -26,10 +26,10 @@ class CUISchema;
 // Building: StartPage, then groups (StartGroup ... EndGroup), tables (StartTable, AddColHead,
 // AddRowHead, AddUI ... EndTable) and overlays (StartOverlay ... EndOverlay), then EndPage.
 // Building out of order (no page started, no group open where one is needed, a page or group
-// of no columns, EndOverlay without StartOverlay) is refused: an "ERROR: " trace line says
-// what was wrong and the resource exception is thrown; what was built stays usable. A tag
-// missing from the schema or an element class that cannot be created throws the same way.
-// A page whose building throws while the window is being created shows what was built.
+// of no columns or of more than maxColumns, EndOverlay without StartOverlay) is refused: an "ERROR:
+// " trace line says what was wrong and the resource exception is thrown; what was built stays
+// usable. A tag missing from the schema or an element class that cannot be created throws the same
+// way. A page whose building throws while the window is being created shows what was built.
 //
 // Changes: an element that saved a new value makes the view call SendChange(item, tag): the
 // item's CUIItem::OnUIChange, then the view's own OnUIChange. An enable pass sends the empty
@@ -51,6 +51,10 @@ class VANTORUI_EXPORT CUIViewWnd : public CDialogViewWnd {
     AFX_DECLARE_CONSTRUCT(CUIViewWnd)
     AFX_DECLARE_MESSAGE_MAP()
 public:
+    // The most columns a page, group or table may have: far above any real page, low enough
+    // that completing a row cell by cell and every size computed from a count stay small.
+    static constexpr unsigned int maxColumns = 256;
+
     CUIViewWnd();
     ~CUIViewWnd() override;
 
@@ -196,6 +200,7 @@ private:
     [[noreturn]] static void Refuse(char const * what);
     void RequirePage(char const * operation) const;
     void RequireGroup(char const * operation) const;
+    static void RequireColumns(unsigned int cols, char const * what);
     // Formations that building replaced before they joined the page: the elements laid out
     // in them keep pointers into them, so they live as long as the view.
     void Discard(CLayFormation * formation);
@@ -203,6 +208,9 @@ private:
     void AddBlanks(CLayFormation * form, unsigned int count, int size);
     void SetPageGrid(unsigned int cols);
     void RunScriptLine(CItem * item, CString const & line, int embedded, char const * name);
+    // The cells of a group or row line, from fields[first] on, for the item `path` leads to.
+    void AddScriptCells(CItem * item, CString const & path, CArray<CString> const & fields,
+                        UINT first, char const * name);
 
     CArray<CLayFormation *> m_discarded{4};
     // The tooltip's window, to notice that it went with the main window that owns it.

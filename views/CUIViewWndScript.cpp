@@ -7,6 +7,7 @@
 #include "CModule.hpp"
 #include "CPrintf.hpp"
 #include "CResource.hpp"
+#include "CResourceException.hpp"
 #include "VantorOemStrings.hpp"
 
 #include <cstdlib>
@@ -26,6 +27,9 @@ int CUIViewWnd::LoadPage(CItem * item, CEntity const & page, int embedded) {
     CResource const * res = CModule::LoadResource(page, RT_RCDATA);
     if (!res) {
         AfxTrace("ERROR: Can't load UI page %s\n", static_cast<char const *>(name));
+        CModule const * module = page.GetModule();
+        AfxTrace("Looked for the raw-data resource %s in %s\n", static_cast<char const *>(name),
+                 module ? static_cast<char const *>(module->GetFilename()) : "no module");
         return 0;
     }
     if (!res->GetData())
@@ -33,20 +37,32 @@ int CUIViewWnd::LoadPage(CItem * item, CEntity const & page, int embedded) {
     char const * text = static_cast<char const *>(res->GetData());
     char const * const end = text + res->GetSize();
     // Lines are NUL-ended; an empty line (or the end of the data) ends the script.
+    unsigned int number = 0;
     while (text < end && *text) {
         char const * stop = text;
         while (stop < end && *stop)
             ++stop;
-        RunScriptLine(item, CString(text, static_cast<UINT>(stop - text)), embedded, name);
+        CString const line(text, static_cast<UINT>(stop - text));
+        ++number;
+        try {
+            RunScriptLine(item, line, embedded, name);
+        } catch (CResourceException const &) {
+            AfxTrace("ERROR: UI page %s, line %u: %s\n", static_cast<char const *>(name), number,
+                     static_cast<char const *>(line));
+            throw;
+        }
         text = stop + 1;
+    }
+    if (m_inTable && m_group) {
+        AfxTrace("UI page %s: the table \"%s\" is not ended by R:done%s\n",
+                 static_cast<char const *>(name), static_cast<char const *>(m_groupName),
+                 embedded ? "" : "; it is ended here");
+        if (!embedded)
+            EndGroup(0);
     }
     if (!embedded) {
         RequirePage(CPrintf("UI page %s", static_cast<char const *>(name)));
-        while (m_pageCells % m_pageCols != 0) {
-            m_root->AddItem(new CLayItem(1));
-            ++m_pageCells;
-        }
-        FreeSchema();
+        EndPage(1);
     }
     return 1;
 }
@@ -62,10 +78,16 @@ void CUIViewWnd::RunScriptLine(CItem * item, CString const & line, int embedded,
     switch (text[0]) {
     case 'P': {
         unsigned int const cols = ReadCount(field(0));
+        // Inside a page its caller started, a P line only ever widens that page, so one of
+        // no columns is simply ignored; a whole page needs at least one column.
+        if (embedded) {
+            if (m_root && m_pageCells == 0 && cols > m_pageCols)
+                SetPageGrid(cols);
+            break;
+        }
         if (cols == 0)
             Refuse(CPrintf("UI page %s: a P line needs at least one column", name));
-        if (!embedded || (m_root && m_pageCells == 0 && cols > m_pageCols))
-            SetPageGrid(cols);
+        SetPageGrid(cols);
         break;
     }
     case 'T': {
@@ -82,15 +104,13 @@ void CUIViewWnd::RunScriptLine(CItem * item, CString const & line, int embedded,
             break;
         }
         AddRowHead(field(1));
-        for (UINT i = 2; i < fields.GetCount(); ++i)
-            AddUI(item, fields[0], fields[i]);
+        AddScriptCells(item, fields[0], fields, 2, name);
         break;
     case 'G': {
         CString title = field(2);
         VantorOemStrings(title);
         StartGroup(title, ReadCount(field(0)), 0);
-        for (UINT i = 3; i < fields.GetCount(); ++i)
-            AddUI(item, fields[1], fields[i]);
+        AddScriptCells(item, field(1), fields, 3, name);
         EndGroup(1);
         break;
     }
@@ -101,6 +121,18 @@ void CUIViewWnd::RunScriptLine(CItem * item, CString const & line, int embedded,
         EndOverlay();
         break;
     default:
+        AfxTrace("UI page %s: unknown command \"%s\" ignored\n", name,
+                 static_cast<char const *>(line));
         break;
+    }
+}
+
+void CUIViewWnd::AddScriptCells(CItem * item, CString const & path, CArray<CString> const & fields,
+                                UINT first, char const * name) {
+    for (UINT i = first; i < fields.GetCount(); ++i) {
+        if (AddUI(item, path, fields[i]))
+            continue;
+        AfxTrace("UI page %s: the item path \"%s\" leads to no item; %s is skipped\n", name,
+                 static_cast<char const *>(path), static_cast<char const *>(fields[i]));
     }
 }

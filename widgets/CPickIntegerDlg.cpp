@@ -3,8 +3,8 @@
 #include "CEntity.hpp"
 #include "CFormat.hpp"
 #include "CUIPickInteger.hpp"
-#include "PickerStrings.hpp"
 #include "VantorUIModule.hpp"
+#include "internal/PickerStrings.hpp"
 
 #include <algorithm>
 

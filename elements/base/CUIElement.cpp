@@ -39,7 +39,7 @@ void CUIElement::RebindUI(CItem * item) {
 
 void CUIElement::RebindUIForText(CItem * item) {
     m_item = item;
-    m_data = item->GetDataAccess(m_ui.m_tag);
+    m_data = item ? item->GetDataAccess(m_ui.m_tag) : nullptr;
 }
 
 CString CUIElement::GetName() {

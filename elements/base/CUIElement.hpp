@@ -52,7 +52,9 @@ public:
     // changes) or when the item has no such property (the item, record copy and mode stay
     // set, OnBind does not run); else OnBind runs and the answer is 1.
     int Bind(CItem * item, CUIData const * data, unsigned int mode);
-    // Rebinds to another item: looks the accessor up again and reloads (OnRebind).
+    // Rebinds to another item: looks the accessor up again and reloads (OnRebind). A null
+    // item lets go of the old one: the element then has no accessor, shows what an element
+    // without its property shows and writes nothing.
     void RebindUI(CItem * item);
     // The same without touching the controls, for the text interface.
     void RebindUIForText(CItem * item);

@@ -14,7 +14,7 @@ CUIGroup::CUIGroup(char const * title, CLayItem * body)
 
 void CUIGroup::OnLayout(CLayFormation * form) {
     FindMetrics();
-    m_layFrame = new CLayFormPad(m_layBody, CRect(8, m_sizeChar.cy + 3, 8, 8), 16);
+    m_layFrame = new CLayFormPad(m_layBody, CRect(8, m_sizeChar.cy + 3, 8, 8), CLayFormPad::padTop);
     m_layout = new CLayFormPad(m_layFrame, CRect(4, 4, 4, 4), 0);
     form->AddItem(m_layout);
 }

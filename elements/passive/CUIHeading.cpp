@@ -18,7 +18,8 @@ CUIHeading::CUIHeading(char const * tag, char const * text)
 
 void CUIHeading::OnLayout(CLayFormation * form) {
     m_layLabel = new CLayItemText(m_labelText, 1, 1);
-    m_layout = new CLayFormPad(m_layLabel, CRect(4, 4, 4, 4), 33);
+    m_layout = new CLayFormPad(m_layLabel, CRect(4, 4, 4, 4),
+                               CLayFormPad::padCentre | CLayFormPad::padSpace);
     form->AddItem(new CLayItem(1));
     form->AddItem(m_layout);
 }

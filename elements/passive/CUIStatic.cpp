@@ -15,7 +15,7 @@ void CUIStatic::OnBind() {
 
 void CUIStatic::OnLayout(CLayFormation * form) {
     m_layText = new CLayItemText(m_text);
-    m_layout = new CLayFormPad(m_layText, 33);
+    m_layout = new CLayFormPad(m_layText, CLayFormPad::padCentre | CLayFormPad::padSpace);
     form->AddItem(new CLayItem(1));
     form->AddItem(m_layout);
 }

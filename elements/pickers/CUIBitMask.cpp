@@ -5,8 +5,8 @@
 #include "CItemDialog.hpp"
 #include "CPrintf.hpp"
 #include "CThread.hpp"
-#include "PickerStrings.hpp"
 #include "VantorUIModule.hpp"
+#include "internal/PickerStrings.hpp"
 
 #include <cstdlib>
 
@@ -26,10 +26,8 @@ void CUIBitMask::OnBind() {
 }
 
 void CUIBitMask::OnLoad() {
-    if (!m_data)
-        return;
     auto const value = static_cast<std::uint32_t>(ReadInteger());
-    UINT const count = m_names.GetCount();
+    UINT const count = m_data ? m_names.GetCount() : 0;
     CString text;
     for (UINT i = 0; i < count; ++i) {
         UINT const bit = count - 1 - i;

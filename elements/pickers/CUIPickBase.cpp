@@ -8,10 +8,10 @@
 #include "CLayFormation.hpp"
 #include "CLayItemText.hpp"
 #include "CStatic.hpp"
-#include "PickerStrings.hpp"
 #include "VantorUIModule.hpp"
 #include "WindowStyles.hpp"
 #include "internal/EditFieldRow.hpp"
+#include "internal/PickerStrings.hpp"
 
 AFX_IMPLEMENT_DYNCREATE(CUIPickBase, CUIControl)
 

@@ -7,8 +7,8 @@
 #include "COpenFileDialog.hpp"
 #include "CThread.hpp"
 #include "IDataAccess.hpp"
-#include "PickerStrings.hpp"
 #include "VantorUIModule.hpp"
+#include "internal/PickerStrings.hpp"
 
 AFX_IMPLEMENT_DYNCREATE(CUIPickFile, CUIPickBase)
 
@@ -27,8 +27,7 @@ void CUIPickFile::OnMove() {
 }
 
 void CUIPickFile::OnLoad() {
-    if (m_data)
-        ShowText(ReadString());
+    ShowText(ReadString());
 }
 
 int CUIPickFile::OnPick() {

@@ -9,7 +9,8 @@
 // and the item's SetDirty (not NotifyWrite), its folder remembered under the key, and a
 // change reported; cancelling changes nothing. Either way the button gets the focus back.
 //
-// Without the property the button opens no dialog. A folder that cannot be remembered (the
+// Without the property (or after a rebind to no item) the field is empty and the button opens
+// no dialog. A folder that cannot be remembered (the
 // configuration folder is not writable) does not stop the pick: a trace line says so.
 class VANTORUI_EXPORT CUIPickFile : public CUIPickBase {
     AFX_DECLARE_CLASS(CUIPickFile)

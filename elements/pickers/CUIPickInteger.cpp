@@ -23,8 +23,10 @@ void CUIPickInteger::OnBind() {
 }
 
 void CUIPickInteger::OnLoad() {
-    if (!m_data)
+    if (!m_data) {
+        ShowText("");
         return;
+    }
     CString text = Format(StoreToDisp(ReadInteger()));
     if (!m_units.IsEmpty())
         text += CString(" ") + m_units;

@@ -40,9 +40,7 @@ void CUIPickList::OnBind() {
 }
 
 void CUIPickList::OnLoad() {
-    if (!m_data)
-        return;
-    CString const * text = FindText(static_cast<unsigned int>(ReadInteger()));
+    CString const * text = m_data ? FindText(static_cast<unsigned int>(ReadInteger())) : nullptr;
     ShowText(text ? *text : CString());
 }
 

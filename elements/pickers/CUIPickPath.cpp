@@ -4,9 +4,9 @@
 #include "CEntity.hpp"
 #include "CItem.hpp"
 #include "IDataAccess.hpp"
-#include "PickerStrings.hpp"
 #include "ShellFolders.hpp"
 #include "VantorUIModule.hpp"
+#include "internal/PickerStrings.hpp"
 
 #include <cstring>
 
@@ -27,8 +27,7 @@ void CUIPickPath::OnMove() {
 }
 
 void CUIPickPath::OnLoad() {
-    if (m_data)
-        ShowText(ReadString());
+    ShowText(ReadString());
 }
 
 int CUIPickPath::Hook(void * wnd, unsigned int msg, LPARAM, LPARAM data) {

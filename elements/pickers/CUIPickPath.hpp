@@ -9,7 +9,8 @@
 // written with WriteString and the item's SetDirty (not NotifyWrite) and a change reported; a
 // choice without a file-system path is refused with the message "The selection is not a
 // valid directory." and changes nothing, as does cancelling. Either way the button gets the
-// focus back. The format string is not used. Without the property the button opens nothing.
+// focus back. The format string is not used. Without the property the field is empty and the
+// button opens nothing.
 class VANTORUI_EXPORT CUIPickPath : public CUIPickBase {
     AFX_DECLARE_CLASS(CUIPickPath)
     AFX_DECLARE_CONSTRUCT(CUIPickPath)

@@ -116,8 +116,9 @@ CWnd * GetNextDlgGroupItem(CWnd * dialog, CWnd * control, BOOL previous) {
     for (std::size_t step = 1; step < size; ++step) {
         std::size_t const offset =
             previous ? (here - first + size - step) % size : (here - first + step) % size;
+        // Labels and group boxes belong to the group without taking input.
         CWnd * candidate = controls[first + offset];
-        if (CanTakeFocus(*candidate))
+        if (CanTakeFocus(*candidate) && !(DialogCode(candidate, nullptr) & DLGC_STATIC))
             return candidate;
     }
     return control;

@@ -46,6 +46,10 @@ png_size() {
 }
 
 check "no arguments" 2 '^usage: ' --
+"$preview" --help | grep -q '^usage: ' || {
+    echo "FAIL: --help does not print the usage, or does not exit 0" >&2
+    failures=$((failures + 1))
+}
 check "no class" 2 '^usage: ' -- --module "$module"
 check "a size that is no size" 2 '^usage: ' -- --module "$module" --class CPreviewItem --size 10by10
 check "a module that cannot be loaded" 1 '^Cannot load the module .*/missing/libnothing\.so: ' -- \
@@ -55,9 +59,13 @@ check "a class the module does not register" 1 \
     --module "$module" --class CNoSuchItem --out "$work/a.png"
 check "a class that is no CUIItem" 1 '^The class CTestPluginThing is not a CUIItem' -- \
     --module "$plugin" --class CTestPluginThing --out "$work/a.png"
+check "a class made by a base's construct function" 1 'The class CUIItem cannot be made by name: its construct function makes a CMetaItem\.' -- \
+    --module "$(dirname "$module")/libvantorui.so" --class CUIItem --out "$work/a.png"
 check "a page without a script" 1 "ERROR: Can't load UI page CPreviewItemUIPage7" -- \
     --module "$module" --class CPreviewItem --page 7 --out "$work/a.png"
 check "a tag the schema lacks" 1 'NoSuchTag' -- \
+    --module "$module" --class CPreviewItem --page 1 --out "$work/a.png"
+check "a missing tag names its script and line" 1 'ERROR: UI page CPreviewItemUIPage1, line 1: G:1,root,Facts,Model,NoSuchTag' -- \
     --module "$module" --class CPreviewItem --page 1 --out "$work/a.png"
 check "a script line the view refuses" 1 'ERROR: a group needs at least one column' -- \
     --module "$module" --class CPreviewItem --page 2 --out "$work/a.png"

@@ -79,3 +79,19 @@ TEST(SchemaMalformedLists, LongRecordsAndExtraColumnsAreKept) {
     ASSERT_EQ(loaded.tags.size(), 1u);
     EXPECT_EQ(loaded.tips[0], "tip,more,more");
 }
+
+TEST(SchemaMalformedLists, AHugeBrokenListTracesItsFirstDropsAndACount) {
+    std::string bytes;
+    for (int i = 0; i < 1000; ++i)
+        bytes += "T" + std::to_string(i) + ",t,,CUINoSuchClass" + '\0';
+    g_list[0] = CResource{RT_RCDATA, "CMalformedItemUIList", 0,
+                          1033,      bytes.data(),           static_cast<UINT>(bytes.size())};
+    CResourceRegistration registration(g_list, 1);
+    CTraceCapture trace;
+    CMalformedItem item;
+    CUISchema schema(&item);
+    ASSERT_EQ(trace.GetLines().GetCount(), 201u);
+    EXPECT_EQ(trace.GetLines()[199].Str().rfind("Schema record T199 ", 0), 0u);
+    EXPECT_EQ(trace.GetLines()[200], "Schema list CMalformedItemUIList: 800 more records dropped, "
+                                     "not listed\n");
+}

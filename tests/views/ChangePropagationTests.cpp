@@ -171,6 +171,28 @@ TEST_F(ChangePropagation, AttachingAnotherItemOfTheClassRebindsTheElements) {
     view.Attach(&m_device);
 }
 
+TEST_F(ChangePropagation, AnElementWhosePathLeadsNowhereLetsGoOfTheOldItem) {
+    CTestView & view = MakeMixedView();
+    CUIElement * channelVolts = view.FindUI(&m_channel, "Volts");
+    auto * channel = new CViewChannel;
+    CViewDevice withChannel;
+    withChannel.m_channel = channel;
+    view.Attach(&withChannel);
+    ASSERT_EQ(view.FindUI(channel, "Volts"), channelVolts);
+    CViewDevice without;
+    view.m_changes.clear();
+    view.Attach(&without);
+    delete channel;
+    EXPECT_EQ(channelVolts->GetItem(), nullptr);
+    EXPECT_EQ(channelVolts->GetDataAccess(), nullptr);
+    EXPECT_EQ(view.m_changes, (Changes{{&without, ""}})) << "no pass reaches the freed item";
+    view.UpdateUI();
+    view.EnableUI(TRUE);
+    CAutomation::Click(ChildWithText("Reset"));
+    view.Attach(&m_device);
+    EXPECT_EQ(view.FindUI(&m_channel, "Volts"), channelVolts) << "bound again";
+}
+
 TEST_F(ChangePropagation, AControlTakingTheFocusMakesItsViewCurrent) {
     auto build = [](CTestView & v) {
         static CUIData const name = CProbeEdit::Record("Name");

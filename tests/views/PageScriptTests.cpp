@@ -74,29 +74,27 @@ TEST_F(PageScripts, EmbeddedScriptsMayWidenTheirPageOnlyBeforeTheFirstCell) {
     }
 }
 
-TEST_F(PageScripts, BadScriptsAreRefusedWithATraceLine) {
+TEST_F(PageScripts, BadScriptsAreRefusedOrReportedWithTheirScriptAndLine) {
     struct Case {
         char const * script;
         unsigned int pageCols;
         int loaded;
         bool thrown;
-        char const * line;
+        std::vector<std::string> lines; // each the start of a trace line, in order
         std::vector<std::string> tags;
     } const cases[] = {
-        {"Nope", 1, 0, false, "ERROR: Can't load UI page Nope\n", {}},
-        {"ZeroColumns",
-         0,
-         -1,
-         true,
-         "ERROR: UI page ZeroColumns: a P line needs at least one column\n",
-         {}},
-        {"RowWithoutTable",
-         0,
-         -1,
-         true,
-         "ERROR: UI page RowWithoutTable: an R line with no table open\n",
-         {}},
-        {"MissingTag", 0, -1, true, "ERROR: Could not find tag Colour\n", {"Volts"}},
+        // clang-format off
+        {"Nope", 1, 0, false, {"ERROR: Can't load UI page Nope\n", "Looked for the raw-data resource Nope in /"}, {}},
+        {"ZeroColumns", 0, -1, true, {"ERROR: UI page ZeroColumns: a P line needs at least one column\n", "ERROR: UI page ZeroColumns, line 1: P:0\n"}, {}},
+        {"ZeroColumns", 1, 1, false, {}, {}},
+        {"RowWithoutTable", 0, -1, true, {"ERROR: UI page RowWithoutTable: an R line with no table open\n", "ERROR: UI page RowWithoutTable, line 2: R:root,Row,Volts\n"}, {}},
+        {"MissingTag", 0, -1, true, {"ERROR: Could not find tag Colour\n", "ERROR: UI page MissingTag, line 2: G:1,root,Group,Volts,Colour,Amps\n"}, {"Volts"}},
+        {"Oddities", 0, 1, false, {"UI page Oddities: unknown command \"X:whatever\" ignored\n", "UI page Oddities: the item path \"Nowhere\" leads to no item; Volts is skipped\n", "UI page Oddities: the table \"Open\" is not ended by R:done; it is ended here\n"}, {"", "ColLabel2", "ColLabel2", "RowLabel0", "Volts", ""}},
+        {"HugePage", 0, -1, true, {"ERROR: a page of 1000000000 columns is more than the 256 a page may have\n", "ERROR: UI page HugePage, line 1: P:1000000000\n"}, {}},
+        {"HugePage", 1, -1, true, {"ERROR: a page of 1000000000 columns is more than the 256 a page may have\n", "ERROR: UI page HugePage, line 1: P:1000000000\n"}, {}},
+        {"HugeGroup", 0, -1, true, {"ERROR: a group of 100000000 columns is more than the 256 a page may have\n", "ERROR: UI page HugeGroup, line 2: "}, {}},
+        {"HugeTable", 0, -1, true, {"ERROR: a table of 2147483647 columns is more than the 256 a page may have\n", "ERROR: UI page HugeTable, line 2: "}, {}},
+        // clang-format on
     };
     for (Case const & c : cases) {
         SCOPED_TRACE(c.script);
@@ -106,8 +104,9 @@ TEST_F(PageScripts, BadScriptsAreRefusedWithATraceLine) {
         CTestView & view = Run(c.script, c.pageCols);
         EXPECT_EQ(m_loaded, c.loaded);
         EXPECT_EQ(m_thrown, c.thrown);
-        ASSERT_EQ(trace.GetLines().GetCount(), 1u);
-        EXPECT_EQ(trace.GetLines()[0], c.line);
+        ASSERT_EQ(trace.GetLines().GetCount(), c.lines.size());
+        for (UINT i = 0; i < c.lines.size(); ++i)
+            EXPECT_EQ(trace.GetLines()[i].Str().rfind(c.lines[i], 0), 0u) << trace.GetLines()[i];
         EXPECT_EQ(Tags(), c.tags);
         view.DestroyWindow();
     }

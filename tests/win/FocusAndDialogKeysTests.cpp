@@ -119,6 +119,10 @@ TEST_F(DialogKeys, ArrowsMoveWithinAGroupAndClickRadioButtons) {
     Item(34)->SetFocus();
     CAutomation::PressKey(VK_DOWN);
     EXPECT_EQ(FocusName(), "j") << "a group of one keeps the focus";
+    static_cast<CRecorderWnd *>(Item(32))->m_dlgCode = DLGC_STATIC;
+    Item(31)->SetFocus();
+    CAutomation::PressKey(VK_DOWN);
+    EXPECT_EQ(FocusName(), "i") << "a label in the group never takes the focus";
 }
 
 TEST_F(DialogKeys, ReturnAndEscapeCommandTheDialog) {

@@ -14,6 +14,7 @@
 #include "CPreviewFrame.hpp"
 #include "CSDLDisplay.hpp"
 #include "CThread.hpp"
+#include "CUIElement.hpp"
 #include "CUIItem.hpp"
 #include "CUIItemViewWnd.hpp"
 #include "VantorUIModule.hpp"
@@ -24,7 +25,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -36,12 +39,12 @@ struct Options {
     CSize size;
 };
 
-int Usage(char const * program) {
-    std::fprintf(stderr,
+int Usage(char const * program, FILE * to = stderr) {
+    std::fprintf(to,
                  "usage: %s --module <library.so> --class <name> [--page N] "
                  "[--lang de|en|es|fr|it] [--size WxH] [--out file.png]\n",
                  program);
-    return 2;
+    return to == stderr ? 2 : 0;
 }
 
 bool ParseNumber(char const * text, unsigned & value) {
@@ -65,15 +68,44 @@ bool ParseSize(char const * text, CSize & size) {
     return true;
 }
 
+// The tag a trace line names after `prefix`, up to the next blank or line end; empty when the
+// line does not start with the prefix.
+std::string TagAfter(std::string const & line, char const * prefix) {
+    std::size_t const length = std::strlen(prefix);
+    if (line.compare(0, length, prefix) != 0)
+        return std::string();
+    std::size_t const end = line.find_first_of(" \n", length);
+    return line.substr(length, end == std::string::npos ? std::string::npos : end - length);
+}
+
 // Prints the trace lines of building; true when there were none. The engine traces only what
 // went wrong (schema records it dropped, tags it could not find, script lines it could not
-// run, pages it could not load), so every line is a problem.
-bool Report(CTraceCapture const & trace, Options const & options) {
-    if (trace.GetLines().IsEmpty())
+// run, pages it could not load), so every line is a problem. A schema list is read whole,
+// and again for every class change on the page, so a dropped record is reported only when
+// the page asked for its tag (found or not), and every line only once.
+bool Report(CTraceCapture const & trace, CUIViewWnd const * view, Options const & options) {
+    std::set<std::string> used;
+    for (UINT i = 0; view && i < view->GetElementCount(); ++i)
+        used.insert(view->GetElementAt(i)->GetTag().Str());
+    for (CString const & line : trace.GetLines()) {
+        std::string const tag = TagAfter(line.Str(), "ERROR: Could not find tag ");
+        if (!tag.empty())
+            used.insert(tag);
+    }
+    std::vector<std::string> problems;
+    std::set<std::string> seen;
+    for (CString const & line : trace.GetLines()) {
+        std::string const dropped = TagAfter(line.Str(), "Schema record ");
+        if (!dropped.empty() && !used.count(dropped))
+            continue;
+        if (seen.insert(line.Str()).second)
+            problems.push_back(line.Str());
+    }
+    if (problems.empty())
         return true;
     std::fprintf(stderr, "Page %u of class %s has problems:\n", options.page, options.className);
-    for (CString const & line : trace.GetLines())
-        std::fprintf(stderr, "  %s", line.GetString());
+    for (std::string const & line : problems)
+        std::fprintf(stderr, "  %s", line.c_str());
     return false;
 }
 
@@ -102,7 +134,7 @@ bool SizeFrame(CWnd & frame, Options const & options) {
     return false;
 }
 
-CViewWnd * NewView(CUIItem & item, Options const & options) {
+CUIItemViewWnd * NewView(CUIItem & item, Options const & options) {
     auto * view = new CUIItemViewWnd(options.page);
     view->Attach(&item);
     return view;
@@ -116,8 +148,10 @@ int WritePicture(CUIItem & item, Options const & options) {
     {
         CTraceCapture trace;
         CPreviewFrame frame;
-        if (!frame.Create(options.className, CSize(640, 480), NewView(item, options))) {
+        CUIItemViewWnd * view = NewView(item, options);
+        if (!frame.Create(options.className, CSize(640, 480), view)) {
             std::fprintf(stderr, "The view's window could not be made.\n");
+            view = nullptr;
             ok = false;
         } else {
             CAutomation::Pump();
@@ -129,7 +163,7 @@ int WritePicture(CUIItem & item, Options const & options) {
                 ok = false;
             }
         }
-        ok = Report(trace, options) && ok;
+        ok = Report(trace, view, options) && ok;
         frame.DestroyWindow();
     }
     CAutomation::Stop();
@@ -153,13 +187,14 @@ int ShowWindow(CUIItem & item, Options const & options) {
         CTraceCapture trace;
         std::string const title =
             std::string(options.className) + " - page " + std::to_string(options.page);
-        if (!frame.Create(title.c_str(), CSize(640, 480), NewView(item, options))) {
+        CUIItemViewWnd * view = NewView(item, options);
+        if (!frame.Create(title.c_str(), CSize(640, 480), view)) {
             std::fprintf(stderr, "The view's window could not be made.\n");
             return 1;
         }
         CAutomation::Pump();
         clean = SizeFrame(frame, options);
-        clean = Report(trace, options) && clean;
+        clean = Report(trace, view, options) && clean;
     }
     frame.ShowWindow(SW_SHOW);
     return CThread::FindInstance()->Run() && clean ? 0 : 1;
@@ -171,6 +206,8 @@ int main(int argc, char ** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         char const * arg = argv[i];
+        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0)
+            return Usage(argv[0], stdout);
         char const * value = i + 1 < argc ? argv[i + 1] : nullptr;
         if (!value)
             return Usage(argv[0]);
@@ -215,6 +252,14 @@ int main(int argc, char ** argv) {
     if (!object) {
         std::fprintf(stderr, "The class %s is not a CUIItem that can be made.\n",
                      options.className);
+        return 1;
+    }
+    // A class registered with a base's construct function makes an object of that base,
+    // which must not be used as the class itself.
+    if (object->AfxObjectClassInfo() != cls || !object->IsKindOf(CUIItem::AfxStaticClassInfo())) {
+        std::fprintf(stderr,
+                     "The class %s cannot be made by name: its construct function makes a %s.\n",
+                     options.className, object->AfxObjectClassInfo()->GetClassNameA());
         return 1;
     }
     auto & item = static_cast<CUIItem &>(*object);

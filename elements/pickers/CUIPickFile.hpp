@@ -10,8 +10,8 @@
 // change reported; cancelling changes nothing. Either way the button gets the focus back.
 //
 // Without the property (or after a rebind to no item) the field is empty and the button opens
-// no dialog. A folder that cannot be remembered (the
-// configuration folder is not writable) does not stop the pick: a trace line says so.
+// no dialog. A folder that cannot be remembered (the configuration folder is not writable)
+// does not stop the pick: a trace line says so.
 class VANTORUI_EXPORT CUIPickFile : public CUIPickBase {
     AFX_DECLARE_CLASS(CUIPickFile)
     AFX_DECLARE_CONSTRUCT(CUIPickFile)

@@ -48,9 +48,9 @@ TEST_F(BitMask, FieldShowsTheNamesOfTheSetBits) {
 
 TEST_F(BitMask, DialogReportsAChangeOnOkAndNothingOnCancel) {
     // clang-format off
-    struct Row { UINT key; LONG after; Texts heard; };
+    struct Row { bool ok; LONG after; Texts heard; };
     Row const rows[] = {
-        {VK_RETURN, 0x70000005, {"Number"}}, {VK_ESCAPE, 0x70000005, {}},
+        {true, 0x70000005, {"Number"}}, {false, 0x70000005, {}},
     };
     // clang-format on
     for (Row const & row : rows) {
@@ -60,7 +60,10 @@ TEST_F(BitMask, DialogReportsAChangeOnOkAndNothingOnCancel) {
         std::string caption;
         CAutomation::OnNextModal([&](CWnd & modal) {
             caption = modal.GetWindowText().Str();
-            CAutomation::PressKey(row.key);
+            if (row.ok)
+                CAutomation::ClickItem(&modal, IDOK);
+            else
+                CAutomation::PressKey(VK_ESCAPE);
         });
         Press();
         EXPECT_EQ(caption, "Edit Level");
@@ -96,7 +99,7 @@ TEST_F(BitMask, DialogTicksNamedBitsInColumnsAndKeepsTheOthers) {
             }
             EXPECT_LE(modal.GetWindowRect().Width(), GetSystemMetrics(SM_CXSCREEN));
             CAutomation::Click(FindText(modal, row.tick));
-            CAutomation::PressKey(VK_RETURN);
+            CAutomation::ClickItem(&modal, IDOK);
         });
         Press();
         EXPECT_EQ(m_item.m_number, row.after) << row.format;

@@ -77,6 +77,18 @@ TEST_F(PickerPicture, PickListDialog) {
     Press();
 }
 
+TEST_F(PickerPicture, BitMaskDialog) {
+    if (!CRuntimeClass::FindClass(CEntity(VantorUIModule(), "CUICheck")))
+        GTEST_SKIP() << "the library has no check box element";
+    m_item.m_number = 0x15;
+    Show(PickerRecord("CUIBitMask", "Number", "3|Over & under|Fan|Power|Door|Remote", "Alarms"));
+    CAutomation::OnNextModal([](CWnd & modal) {
+        Check(modal, "bit-mask-dialog");
+        CAutomation::PressKey(VK_ESCAPE);
+    });
+    Press();
+}
+
 TEST_F(PickerPicture, MenuButtonFaceAndOpenMenu) {
     ASSERT_TRUE(
         m_frame.Create(nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 160, 40), nullptr, 0));

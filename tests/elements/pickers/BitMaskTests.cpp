@@ -55,7 +55,6 @@ TEST_F(BitMask, DialogReportsAChangeOnOkAndNothingOnCancel) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = 0x70000005;
-        m_item.m_heard.clear();
         Show(PickerRecord("CUIBitMask", "Number", "|R|W|X"));
         std::string caption;
         CAutomation::OnNextModal([&](CWnd & modal) {

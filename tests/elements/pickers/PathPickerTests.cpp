@@ -123,7 +123,6 @@ TEST_F(PathPicker, StoredPathsOfAnyKindOpenTheDialogsAndCancelChangesNothing) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_path = row.stored.c_str();
-        m_item.m_heard.clear();
         Show(PickerRecord(row.cls, "Path", "key|All|*"));
         EXPECT_EQ(Field(), std::make_pair(row.stored, true)) << row.cls;
         CAutomation::OnNextModal(CAutomation::Cancel());

@@ -73,7 +73,6 @@ TEST_F(PickInteger, DialogAcceptsRefusesAndCancels) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = row.stored;
-        m_item.m_heard.clear();
         Show(PickerRecord("CUIPickInteger", "Number", row.format));
         CAutomation::OnNextModal([&row](CWnd & modal) {
             for (std::size_t i = 0; i < row.typed.size(); ++i) {

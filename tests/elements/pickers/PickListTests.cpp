@@ -50,7 +50,6 @@ TEST_F(PickList, DialogChoosesAnEntryByItsData) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = row.stored;
-        m_item.m_heard.clear();
         Show(PickerRecord("CUIPickList", "Number", row.format));
         EXPECT_EQ(Control(1000)->GetWindowText(), row.shownBefore) << row.format;
         CAutomation::OnNextModal(row.action);

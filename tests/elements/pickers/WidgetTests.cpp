@@ -26,31 +26,27 @@ protected:
 TEST_F(MoreButton, EveryPressReportsOneChangeAndWritesNothing) {
     m_item.m_path = "kept";
     Show(PickerRecord("CUIMoreButton", "Path", "", "More"));
-    CWnd * button = Control(1000);
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->GetWindowText(), "More");
+    EXPECT_EQ(Control(1000)->GetWindowText(), "More");
     for (int i = 0; i < 3; ++i)
-        CAutomation::Click(button);
+        CAutomation::Click(Control(1000));
     EXPECT_EQ(m_item.m_heard, (Texts{"Path", "Path", "Path"}));
     EXPECT_EQ(m_view->m_changes.size(), 3u);
     EXPECT_EQ(m_item.m_path, "kept");
     EXPECT_FALSE(m_item.IsDirty());
 }
 
-TEST_F(MenuButton, ChoosesEntriesByIndexAndCommand) {
+TEST_F(MenuButton, ChoosesEntriesByIndexAndIsSizedByTheWidestText) {
     // clang-format off
-    struct Row { std::vector<char const *> entries; UINT command; BOOL chosen; UINT selection; };
+    struct Row { std::vector<char const *> entries; UINT command; BOOL chosen; UINT selection; LONG width; };
     Row const rows[] = {
-        {{"A", "-", "B"}, 101, TRUE, 1},
-        {{"A", "-", "B"}, 100, TRUE, 0},
-        {{"A", "~H", "B"}, 102, TRUE, 2},
-        {{"A", "~H", "B"}, 101, FALSE, 0},
-        {{"A", "!D", "B"}, 101, FALSE, 0},
-        {{"A", "-", "-", "B", "C"}, 102, TRUE, 2},
+        {{"A", "-", "B"}, 101, TRUE, 1, 7 + 20}, {{"A", "-", "-", "Bc", "C"}, 102, TRUE, 2, 14 + 20},
+        {{"A", "~Hidden", "B"}, 102, TRUE, 2, 42 + 20}, {{"A", "~H", "B"}, 101, FALSE, 0, 7 + 20},
+        {{"A", "!Disabled", "B"}, 101, FALSE, 0, 56 + 20},
     };
     // clang-format on
     for (Row const & row : rows) {
         CMenuButton & button = Make(row.entries);
+        EXPECT_EQ(button.GetSize(), CSize(row.width, 13));
         CAutomation::OnNextModal(CAutomation::ChooseMenuItem(row.command));
         EXPECT_EQ(button.ShowMenu(), row.chosen) << row.command;
         EXPECT_EQ(button.GetData(), row.selection) << row.command;
@@ -58,21 +54,8 @@ TEST_F(MenuButton, ChoosesEntriesByIndexAndCommand) {
     }
 }
 
-TEST_F(MenuButton, FaceIsTheWidestTextWithoutMarkersPlusTwenty) {
-    // clang-format off
-    struct Row { std::vector<char const *> entries; CSize size; };
-    Row const rows[] = {
-        {{"Short", "!Longest"}, CSize(7 * 7 + 20, 13)}, {{"~Hidden", "-"}, CSize(6 * 7 + 20, 13)}, {{}, CSize(20, 0)},
-    };
-    // clang-format on
-    for (Row const & row : rows) {
-        CMenuButton & button = Make(row.entries);
-        EXPECT_EQ(button.GetSize(), row.size);
-        button.DestroyWindow();
-    }
-}
-
 TEST_F(MenuButton, EntriesAreDisabledOnceAndBadIndexesChangeNothing) {
+    EXPECT_EQ(Make({}).GetSize(), CSize(20, 0));
     EXPECT_FALSE(Make({}).ShowMenu());
     CMenuButton & button = Make({"A", "-", "B"});
     button.Enable(1, FALSE);

@@ -1,4 +1,5 @@
 #include "AfxLocale.hpp"
+#include "AfxTrace.hpp"
 #include "CEditCtrl.hpp"
 #include "CStringDialog.hpp"
 #include "PickerFixture.hpp"
@@ -114,4 +115,16 @@ TEST_F(PickInteger, DialogShowsNameValueAndLimitAndSpeaksGerman) {
     Press();
     EXPECT_EQ(MessageBoxTexts(), Texts{"Der eingegebene Wert darf mindestens 0.0 betragen."});
     EXPECT_EQ(m_item.m_number, 25);
+}
+
+TEST_F(PickBase, WithoutThePropertyTheFieldIsEmptyAndNoDialogOpens) {
+    for (char const * cls :
+         {"CUIPickInteger", "CUIPickList", "CUIBitMask", "CUIPickFile", "CUIPickPath"}) {
+        Show(PickerRecord(cls, "Missing", "1|A|B"));
+        EXPECT_EQ(Control(1000)->GetWindowText(), "") << cls;
+        CTraceCapture trace; // a dialog left without actions would be cancelled with a trace
+        Press();
+        EXPECT_TRUE(trace.GetLines().IsEmpty()) << cls;
+        EXPECT_TRUE(m_item.m_heard.empty()) << cls;
+    }
 }

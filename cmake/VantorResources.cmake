@@ -36,6 +36,10 @@ function(vantor_add_resources target dir)
         DEPENDS rescomp "${inputs}" ${files}
         COMMENT "Compiling the resources of ${target}"
         VERBATIM)
+    # The command belongs to this directory; a target made in another one (the engine's,
+    # made in module/) only runs it through a target of this directory.
+    add_custom_target(${target}_resources_${tag} DEPENDS "${output}")
+    add_dependencies(${target} ${target}_resources_${tag})
     target_sources(${target} PRIVATE "${output}")
     target_link_libraries(${target} PRIVATE haldencore)
 endfunction()

@@ -39,6 +39,7 @@ void CUIDropBase::AppendData(CString list) {
     UINT const count = list.Tokenize('|', fields);
     for (UINT i = 0; i < count; ++i)
         AddData(base + i, fields[i]);
+    Reload();
 }
 
 void CUIDropBase::AddData(unsigned int data, CString text) {

@@ -20,7 +20,8 @@ class CStatic;
 // The setters work at any time after binding: before the combo box exists they only store
 // the value, which takes effect when it is created; afterwards they rebuild its list with
 // redrawing off and load the value again, so that the stored value is selected among the
-// new entries. Rebuilding sends nothing to the parent and saves nothing.
+// new entries. AppendData rebuilds in the same way, so that an item can extend the list while
+// the page is shown. Rebuilding sends nothing to the parent and saves nothing.
 //
 // The combo box is laid out by a CLayDropDown sized from every entry's text, and is given
 // eight times its height, the room of its open list. The subclasses create the controls,
@@ -40,7 +41,8 @@ public:
     void SetMask(unsigned long mask);
     void SetPlaces(unsigned int places);
     // Appends the fields of a "|"-separated list; field i gets the data value (entry count
-    // before the call) + i. Empty fields add nothing but use up their number.
+    // before the call) + i. Empty fields add nothing but use up their number. Once the combo
+    // box exists the new entries are shown at once, as a setter would rebuild it.
     void AppendData(CString list);
 
     // The entry texts as stored, all of them, whatever is shown.

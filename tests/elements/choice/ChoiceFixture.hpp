@@ -8,6 +8,7 @@
 #include "CRuntimeClass.hpp"
 #include "CTestView.hpp"
 #include "CUIData.hpp"
+#include "CUIElement.hpp"
 #include "VantorUIModule.hpp"
 #include "WindowStyles.hpp"
 

@@ -1,0 +1,126 @@
+#include "CButton.hpp"
+#include "ChoiceFixture.hpp"
+#include "KeySteps.hpp"
+#include "VirtualKeys.hpp"
+
+#include <climits>
+
+namespace {
+
+using Checks = ChoiceFixture;
+
+CUIData Flag(char const * name, char const * format) {
+    CUIData record = ChoiceRecord("Flags", "CUICheck", format);
+    record.m_label = name;
+    return record;
+}
+
+} // namespace
+
+TEST_F(Checks, AClickSavesTheWholeValueOrOneBitOfIt) {
+    struct Case {
+        char const * format;
+        LONG stored;
+        int clicks;
+        bool checked; // as loaded
+        LONG after;
+    };
+    // clang-format off
+    Case const cases[] = {
+        {"B3", 0x09, 1, true, 0x01},
+        {"B3", 0x01, 1, false, 0x09},
+        {"B35", 0, 1, false, 0x08},
+        {"B31", 0, 1, false, INT_MIN},
+        {"B", 2, 1, false, 3},
+        {"B-3", 0, 1, false, 1 << 29},
+        {"B-1", 6, 1, true, 0},       // all ones: the whole value
+        {"B99999999999", 0, 1, false, INT_MIN}, // saturated to INT_MAX: bit 31
+        {"", 5, 2, true, 1},
+        {"", 0, 1, false, 1},
+        {"X3", 8, 1, true, 0},
+    };
+    // clang-format on
+    for (Case const & c : cases) {
+        SCOPED_TRACE(std::string(c.format) + " from " + std::to_string(c.stored));
+        m_item.m_flags = c.stored;
+        CTestView & view = Show({Flag("Output on", c.format)});
+        auto * box = static_cast<CButton *>(Control(1000));
+        EXPECT_EQ(box->GetStyle() & 0xFFFF, 0x4003u);
+        EXPECT_EQ(box->GetWindowText(), "Output on");
+        EXPECT_EQ(box->IsChecked() != FALSE, c.checked);
+        for (int i = 0; i < c.clicks; ++i)
+            CAutomation::Click(box);
+        EXPECT_EQ(m_item.m_flags, c.after);
+        EXPECT_EQ(m_item.m_heard, std::vector<std::string>(c.clicks, "Flags"));
+        EXPECT_TRUE(m_item.IsDirty());
+        view.DestroyWindow();
+    }
+}
+
+TEST_F(Checks, ThreeBoxesSharingAValueKeepEachOthersBitsAlsoThroughTheirTexts) {
+    m_item.m_flags = 0x104;
+    CTestView & view = Show({Flag("Fan", "B0"), Flag("Heater", "B1"), Flag("Alarm", "B2")});
+    CUIElement * boxes[] = {view.GetElementAt(0), view.GetElementAt(1), view.GetElementAt(2)};
+    CAutomation::Click(Control(1000));
+    Do({Key(VK_TAB), Key(VK_SPACE)});
+    EXPECT_EQ(m_item.m_flags, 0x107);
+    CAutomation::Click(Control(1002));
+    EXPECT_EQ(m_item.m_flags, 0x103);
+    EXPECT_EQ(m_item.m_heard, (std::vector<std::string>{"Flags", "Flags", "Flags"}));
+    m_item.SetDirty(FALSE);
+    struct Case {
+        int box;
+        char const * text;
+        int accepted;
+        LONG after;
+        char const * shown; // by the three boxes
+    };
+    // clang-format off
+    Case const cases[] = {
+        {0, "No", 1, 0x102, "No Yes No"},
+        {2, "Y", 1, 0x106, "No Yes Yes"},
+        {1, "1abc", 1, 0x106, "No Yes Yes"},
+        {1, "0", 1, 0x104, "No No Yes"},
+        {0, "yes", 0, 0x104, "No No Yes"},
+        {0, "", 0, 0x104, "No No Yes"},
+    };
+    // clang-format on
+    for (Case const & c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(boxes[c.box]->SetAsText(c.text), c.accepted);
+        EXPECT_EQ(m_item.m_flags, c.after);
+        std::string shown;
+        for (CUIElement * box : boxes)
+            shown += (shown.empty() ? "" : " ") + box->GetAsText().Str();
+        EXPECT_EQ(shown, c.shown);
+    }
+    EXPECT_FALSE(m_item.IsDirty()) << "the text form calls no NotifyWrite";
+    view.DestroyWindow();
+}
+
+TEST_F(Checks, TheWholeValueTextFormLooksAtTheFirstCharacterOnly) {
+    struct Case {
+        char const * text;
+        int accepted;
+        LONG after;
+        char const * shown;
+    };
+    // clang-format off
+    Case const cases[] = {
+        {"Yes", 1, 1, "Yes"}, {"N", 1, 0, "No"}, {"1abc", 1, 1, "Yes"}, {"0", 1, 0, "No"},
+        {"Y", 1, 1, "Yes"}, {"No", 1, 0, "No"}, {"yes", 0, 0, "No"}, {"", 0, 0, "No"}, {"true", 0, 0, "No"},
+    };
+    // clang-format on
+    m_item.m_flags = 5;
+    CTestView & view = Show({Flag("Output on", "")});
+    CUIElement & box = *view.FindUI("Flags");
+    EXPECT_TRUE(box.UseTextMode());
+    EXPECT_EQ(box.GetAsText(), "Yes");
+    for (Case const & c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(box.SetAsText(c.text), c.accepted);
+        EXPECT_EQ(m_item.m_flags, c.after);
+        EXPECT_EQ(box.GetAsText(), c.shown);
+    }
+    view.DestroyWindow();
+}

@@ -3,6 +3,7 @@
 #include "CLayFormPad.hpp"
 #include "CLayFormRow.hpp"
 #include "CLayItemText.hpp"
+#include "CLayUpright.hpp"
 #include "CScrollBar.hpp"
 #include "CStatic.hpp"
 #include "WindowStyles.hpp"
@@ -42,7 +43,12 @@ void CUIScrollBase::OnBind() {
 void CUIScrollBase::OnLayout(CLayFormation * form) {
     CLayFormRow * row = new CLayFormRow;
     m_layout = row;
-    m_layBar = new CLayItemText("XXXXXXXXXXXXXXXX", CSize(4, 4), CSize(4, 1));
+    // An upright bar takes the across bar's size turned, so it has room for its thumb.
+    char const sample[] = "XXXXXXXXXXXXXXXX";
+    if (m_barStyle & SBS_VERT)
+        m_layBar = new CLayUpright(sample, CSize(4, 4), CSize(4, 1));
+    else
+        m_layBar = new CLayItemText(sample, CSize(4, 4), CSize(4, 1));
     m_layLabel = new CLayItemText(m_labelText, 1, 1);
     row->AddItem(new CLayFormPad(m_layBar, 0x21));
     form->AddItem(new CLayFormPad(m_layLabel, 0x21));

@@ -2,7 +2,9 @@
 
 #include "CUIScrollBase.hpp"
 
-// A scroll bar element standing upright; the top is the lowest value.
+// A scroll bar element standing upright; the top is the lowest value. Its bar is laid out
+// as the horizontal bar's turned upright (width and height swapped), since a bar as low as
+// a text line has no room between its arrows for a thumb or page areas.
 //
 // It moves its value exactly as the horizontal bar does, code for code (SB_LINEUP is a line
 // down in value, SB_TOP the lowest value, SB_BOTTOM the range end limited to the highest),

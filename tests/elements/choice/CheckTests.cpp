@@ -1,4 +1,8 @@
 #include "CButton.hpp"
+#include "CCairoDevice.hpp"
+#include "CClientDC.hpp"
+#include "CStdTools.hpp"
+#include "CSurface.hpp"
 #include "ChoiceFixture.hpp"
 #include "KeySteps.hpp"
 #include "VirtualKeys.hpp"
@@ -123,4 +127,78 @@ TEST_F(Checks, TheWholeValueTextFormLooksAtTheFirstCharacterOnly) {
         EXPECT_EQ(box.GetAsText(), c.shown);
     }
     view.DestroyWindow();
+}
+
+namespace {
+
+// Reads the pixels a window's client area shows on the drawing device.
+class CClientPixels : public CClientDC {
+public:
+    static CColor At(CWnd * wnd, CPoint point) {
+        Area const area = AreaOf(wnd);
+        return area.surface->GetPixel(area.origin.x + point.x, area.origin.y + point.y);
+    }
+};
+
+} // namespace
+
+TEST(CheckFocusFrame, ABoxWithoutANameFramesItselfWhileItHasTheFocus) {
+    CCairoDevice device;
+    CDevice::SetScreen(&device);
+    CAutomation::Start();
+    {
+        CWnd frame;
+        ASSERT_TRUE(frame.Create(nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300),
+                                 nullptr, 0));
+        CChoiceItem item;
+        static CUIData const records[] = {ChoiceRecord("Flags", "CUICheck", ""),
+                                          ChoiceRecord("Mode", "CUICheck", ""),
+                                          ChoiceRecord("Level", "CUIDropDown", "Low|High")};
+        auto * view = new CTestView;
+        view->m_build = [](CTestView & v) {
+            v.StartPage(1);
+            v.StartGroup(1);
+            v.AddUI(v.GetItem(), "root", &records[2]); // a label, so the label column has room
+            CUIData unnamed = records[0];
+            unnamed.m_label = "";
+            v.AddUI(v.GetItem(), "root", &unnamed);
+            v.AddUI(v.GetItem(), "root", &records[1]);
+            v.EndGroup(0);
+            v.EndPage(0);
+        };
+        view->Attach(&item);
+        ASSERT_TRUE(view->Create(&frame, CRect(0, 0, 400, 300), 10));
+        CAutomation::Pump();
+        CColor const face = CStdTools::FindInstance()->GetColor(CStdTools::colorFace);
+        CColor const text = CStdTools::FindInstance()->GetColor(CStdTools::colorText);
+        // The middle of the left edge of the square before each box: either of two
+        // neighbouring pixels takes the dotted frame's text colour.
+        auto framed = [&](UINT id) {
+            CRect box = view->GetDlgItem(id)->GetWindowRect();
+            view->ScreenToClient(box);
+            CPoint const at(box.left - 4, box.top + box.Height() / 2);
+            return CClientPixels::At(view, at) == text ||
+                   CClientPixels::At(view, at + CSize(0, 1)) == text;
+        };
+        struct Case {
+            UINT click;
+            bool unnamed;
+            bool named;
+        };
+        // clang-format off
+        Case const cases[] = {{1001, true, false}, {1002, false, false}, {1001, true, false}};
+        // clang-format on
+        for (Case const & c : cases) {
+            SCOPED_TRACE(c.click);
+            CAutomation::Click(view->GetDlgItem(c.click));
+            EXPECT_EQ(framed(1001), c.unnamed);
+            EXPECT_EQ(framed(1002), c.named);
+        }
+        EXPECT_EQ(item.m_flags, 0) << "two clicks";
+        EXPECT_NE(face, text);
+        frame.DestroyWindow();
+        CAutomation::Pump();
+    }
+    CAutomation::Stop();
+    CDevice::SetScreen(nullptr);
 }

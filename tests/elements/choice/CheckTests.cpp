@@ -63,8 +63,11 @@ TEST_F(Checks, AClickSavesTheWholeValueOrOneBitOfIt) {
 
 TEST_F(Checks, ThreeBoxesSharingAValueKeepEachOthersBitsAlsoThroughTheirTexts) {
     m_item.m_flags = 0x104;
-    CTestView & view = Show({Flag("Fan", "B0"), Flag("Heater", "B1"), Flag("Alarm", "B2")});
-    CUIElement * boxes[] = {view.GetElementAt(0), view.GetElementAt(1), view.GetElementAt(2)};
+    m_item.m_mode = 5;
+    CUIData whole = ChoiceRecord("Mode", "CUICheck", "");
+    CTestView & view = Show({Flag("Fan", "B0"), Flag("Heater", "B1"), Flag("Alarm", "B2"), whole});
+    CUIElement * boxes[] = {view.GetElementAt(0), view.GetElementAt(1), view.GetElementAt(2),
+                            view.GetElementAt(3)};
     CAutomation::Click(Control(1000));
     Do({Key(VK_TAB), Key(VK_SPACE)});
     EXPECT_EQ(m_item.m_flags, 0x107);
@@ -73,59 +76,35 @@ TEST_F(Checks, ThreeBoxesSharingAValueKeepEachOthersBitsAlsoThroughTheirTexts) {
     EXPECT_EQ(m_item.m_heard, (std::vector<std::string>{"Flags", "Flags", "Flags"}));
     m_item.SetDirty(FALSE);
     struct Case {
-        int box;
+        int box; // 3: the whole value of Mode
         char const * text;
         int accepted;
-        LONG after;
-        char const * shown; // by the three boxes
+        LONG flags;
+        LONG mode;
+        char const * shown; // by the four boxes
     };
     // clang-format off
     Case const cases[] = {
-        {0, "No", 1, 0x102, "No Yes No"},
-        {2, "Y", 1, 0x106, "No Yes Yes"},
-        {1, "1abc", 1, 0x106, "No Yes Yes"},
-        {1, "0", 1, 0x104, "No No Yes"},
-        {0, "yes", 0, 0x104, "No No Yes"},
-        {0, "", 0, 0x104, "No No Yes"},
+        {0, "No", 1, 0x102, 5, "No Yes No Yes"},   {2, "Y", 1, 0x106, 5, "No Yes Yes Yes"},
+        {1, "1abc", 1, 0x106, 5, "No Yes Yes Yes"}, {1, "0", 1, 0x104, 5, "No No Yes Yes"},
+        {0, "yes", 0, 0x104, 5, "No No Yes Yes"},   {0, "", 0, 0x104, 5, "No No Yes Yes"},
+        {3, "N", 1, 0x104, 0, "No No Yes No"},      {3, "Yes", 1, 0x104, 1, "No No Yes Yes"},
+        {3, "0", 1, 0x104, 0, "No No Yes No"},      {3, "1abc", 1, 0x104, 1, "No No Yes Yes"},
+        {3, "true", 0, 0x104, 1, "No No Yes Yes"},  {3, "No", 1, 0x104, 0, "No No Yes No"},
     };
     // clang-format on
     for (Case const & c : cases) {
         SCOPED_TRACE(c.text);
+        EXPECT_TRUE(boxes[c.box]->UseTextMode());
         EXPECT_EQ(boxes[c.box]->SetAsText(c.text), c.accepted);
-        EXPECT_EQ(m_item.m_flags, c.after);
+        EXPECT_EQ(m_item.m_flags, c.flags);
+        EXPECT_EQ(m_item.m_mode, c.mode);
         std::string shown;
         for (CUIElement * box : boxes)
             shown += (shown.empty() ? "" : " ") + box->GetAsText().Str();
         EXPECT_EQ(shown, c.shown);
     }
     EXPECT_FALSE(m_item.IsDirty()) << "the text form calls no NotifyWrite";
-    view.DestroyWindow();
-}
-
-TEST_F(Checks, TheWholeValueTextFormLooksAtTheFirstCharacterOnly) {
-    struct Case {
-        char const * text;
-        int accepted;
-        LONG after;
-        char const * shown;
-    };
-    // clang-format off
-    Case const cases[] = {
-        {"Yes", 1, 1, "Yes"}, {"N", 1, 0, "No"}, {"1abc", 1, 1, "Yes"}, {"0", 1, 0, "No"},
-        {"Y", 1, 1, "Yes"}, {"No", 1, 0, "No"}, {"yes", 0, 0, "No"}, {"", 0, 0, "No"}, {"true", 0, 0, "No"},
-    };
-    // clang-format on
-    m_item.m_flags = 5;
-    CTestView & view = Show({Flag("Output on", "")});
-    CUIElement & box = *view.FindUI("Flags");
-    EXPECT_TRUE(box.UseTextMode());
-    EXPECT_EQ(box.GetAsText(), "Yes");
-    for (Case const & c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(box.SetAsText(c.text), c.accepted);
-        EXPECT_EQ(m_item.m_flags, c.after);
-        EXPECT_EQ(box.GetAsText(), c.shown);
-    }
     view.DestroyWindow();
 }
 

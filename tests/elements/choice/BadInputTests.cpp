@@ -2,6 +2,8 @@
 #include "KeySteps.hpp"
 #include "VirtualKeys.hpp"
 
+#include <memory>
+
 namespace {
 
 using BadInput = ChoiceFixture;
@@ -65,5 +67,30 @@ TEST_F(BadInput, FormatsOfThousandsOfFieldsBuildAndChoose) {
         EXPECT_EQ(Combo()->GetCount(), c.listed);
         EXPECT_EQ(Selected(), c.selected);
         view.DestroyWindow();
+    }
+}
+
+TEST(ChoiceTextMode, ElementsUsedOnlyForTheirTextNeedNoWindows) {
+    struct Case {
+        char const * cls;
+        char const * format;
+        char const * text;
+        LONG stored;
+    };
+    // clang-format off
+    Case const cases[] = {{"CUIDropDown", "Off||On", "On", 2}, {"CUICheck", "B4", "Yes", 0x11}, {"CUIDropEdit", "", "7", 1}};
+    // clang-format on
+    for (Case const & c : cases) {
+        SCOPED_TRACE(c.cls);
+        CChoiceItem item;
+        item.m_flags = 1;
+        CUIData const record = ChoiceRecord("Flags", c.cls, c.format);
+        std::unique_ptr<CUIElement> element(
+            static_cast<CUIElement *>(record.m_class->NewObject(nullptr)));
+        ASSERT_TRUE(element->Bind(&item, &record, CUIElement::modeNormal));
+        bool const textual = element->UseTextMode();
+        EXPECT_EQ(element->SetAsText(c.text), textual);
+        EXPECT_EQ(item.m_flags, c.stored);
+        EXPECT_EQ(element->GetAsText(), textual ? c.text : "");
     }
 }

@@ -41,6 +41,10 @@ function(vantor_add_resources target dir)
         DEPENDS ${VANTOR_RESCOMP} "${inputs}" ${files}
         COMMENT "Compiling the resources of ${target}"
         VERBATIM)
+    # The command belongs to this directory; a target made in another one (the engine's,
+    # made in module/) only runs it through a target of this directory.
+    add_custom_target(${target}_resources_${tag} DEPENDS "${output}")
+    add_dependencies(${target} ${target}_resources_${tag})
     target_sources(${target} PRIVATE "${output}")
     # The generated source names the resource headers by plain name.
     if(DEFINED VANTOR_RESOURCE_INCLUDES)

@@ -1,0 +1,9 @@
+#include "CUIPushRow.hpp"
+
+#include "CLayFormRow.hpp"
+
+AFX_IMPLEMENT_DYNCREATE(CUIPushRow, CUIPushBase)
+
+CLayFormation * CUIPushRow::MakeLayout() {
+    return new CLayFormRow;
+}

@@ -58,20 +58,27 @@ void EditFixture::Clear() {
     CAutomation::Pump();
 }
 
+void EditFixture::Add(CEditTestView & view, Field const & field) {
+    m_records.push_back(EditRecord(field.cls, field.tag, field.format));
+    view.AddUI(view.GetItem(), "root", &m_records.back());
+}
+
 CEditTestView & EditFixture::Build(std::vector<Field> const & fields) {
+    return BuildPage([this, fields](CEditTestView & view) {
+        view.StartPage(1);
+        view.StartGroup(2);
+        for (Field const & field : fields)
+            Add(view, field);
+        view.EndGroup(0);
+        view.EndPage(0);
+    });
+}
+
+CEditTestView & EditFixture::BuildPage(std::function<void(CEditTestView &)> page) {
     Clear();
     m_view = new CEditTestView;
     m_view->m_log = &m_item.m_log;
-    m_view->m_build = [this, fields](CEditTestView & view) {
-        view.StartPage(1);
-        view.StartGroup(2);
-        for (Field const & field : fields) {
-            m_records.push_back(EditRecord(field.cls, field.tag, field.format));
-            view.AddUI(view.GetItem(), "root", &m_records.back());
-        }
-        view.EndGroup(0);
-        view.EndPage(0);
-    };
+    m_view->m_build = std::move(page);
     m_view->Attach(&m_item);
     EXPECT_TRUE(m_view->Create(&m_frame, CRect(0, 0, 800, 500), 10));
     m_other = new CEditCtrl;

@@ -56,6 +56,9 @@ protected:
     // A page of one group with the fields, in a new view (the old one goes); the log is
     // cleared once the page is built.
     CEditTestView & Build(std::vector<Field> const & fields);
+    // A page the test builds itself; Add adds a field of the page from there.
+    CEditTestView & BuildPage(std::function<void(CEditTestView &)> page);
+    void Add(CEditTestView & view, Field const & field);
     // The edit control of the element of a tag.
     CUIEditCtrl & Edit(char const * tag);
     // Clicks into the field and selects its text, as a user about to type over it.

@@ -103,11 +103,31 @@ TEST_F(IntegerEditor, ATypedNumberIsRoundedClampedAndShownAsStored) {
     }
 }
 
-TEST_F(IntegerEditor, ALongPasteIsReadAsOneNumber) {
-    Start("", 5);
-    CClipboard::SetText(std::string(10000, '9').c_str());
-    Do({Key('V', CAutomation::modControl), Key(VK_TAB)});
-    EXPECT_EQ(m_item.m_value, 60000);
+TEST_F(IntegerEditor, PastedTextIsReadLikeTypedText) {
+    std::string const nines(10000, '9');
+    std::string const letters(10000, 'x');
+    // clang-format off
+    struct Case { char const * cls; char const * tag; char const * format; char const * pasted; char const * shown; };
+    Case const cases[] = {
+        {"CUIEditInteger", "Value", "", nines.c_str(), "60000"},
+        {"CUIEditInteger", "Value", "", "\xff\xfe" "12", "0"},
+        {"CUIEditInteger", "Value", "", "12\r\n34", "12"},
+        {"CUIEditString", "Text", "", letters.c_str(), "xxxxxxxxxx"},
+        {"CUIEditString", "Text", "-1", letters.c_str(), letters.c_str()},
+        {"CUIEditString", "Text", "", "a\xff\xfe" "b", "a\xff\xfe" "b"},
+        {"CUIEditIntHex", "Value", "8", nines.c_str(), "99999999"},
+    };
+    // clang-format on
+    for (Case const & c : cases) {
+        SCOPED_TRACE(std::string(c.cls) + " " + std::string(c.pasted).substr(0, 12));
+        Clear();
+        m_item.m_text = "old";
+        Build({{c.cls, c.tag, c.format}});
+        Enter(c.tag);
+        CClipboard::SetText(c.pasted);
+        Do({Key('V', CAutomation::modControl), Key(VK_TAB)});
+        EXPECT_EQ(Shown(c.tag), c.shown);
+    }
 }
 
 TEST_F(IntegerEditor, SpinKeysStepAndCommitEachStep) {

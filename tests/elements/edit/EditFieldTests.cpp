@@ -1,11 +1,9 @@
 #include "CHeadlessDevice.hpp"
-#include "CLayEditUnits.hpp"
 #include "CLayFormGrid.hpp"
 #include "CRecordingSurface.hpp"
 #include "CUIEditInteger.hpp"
 #include "CUIEditString.hpp"
 #include "EditFixture.hpp"
-#include "WinMessages.hpp"
 
 #include <memory>
 
@@ -71,25 +69,6 @@ TEST_F(EditField, DialogKeysCommitMoveAndRestoreInThisOrder) {
         if (c.focus) {
             EXPECT_EQ(WholeTextSelected(c.focus), c.selected);
         }
-    }
-}
-
-TEST_F(EditField, DialogCodesLeaveTabAndReturnToTheFieldAndEscapeWhileModified) {
-    // clang-format off
-    struct Case { UINT message; UINT key; bool modified; LRESULT code; };
-    Case const cases[] = {
-        {0, 0, false, 0x89}, {WM_KEYDOWN, VK_TAB, false, 0x8D}, {WM_KEYUP, VK_TAB, false, 0x8D},
-        {WM_KEYDOWN, VK_RETURN, false, 0x8D}, {WM_KEYDOWN, VK_ESCAPE, false, 0x89},
-        {WM_KEYDOWN, VK_ESCAPE, true, 0x8D}, {WM_CHAR, VK_TAB, false, 0x89}, {WM_KEYDOWN, 'A', true, 0x89},
-    };
-    // clang-format on
-    Build({{"CUIEditString", "Text", ""}});
-    for (Case const & c : cases) {
-        SCOPED_TRACE(std::to_string(c.message) + "/" + std::to_string(c.key));
-        Edit("Text").SetModify(c.modified);
-        MSG const msg(Edit("Text").GetSafeHwnd(), c.message, c.key, 0);
-        LPARAM const param = c.message ? reinterpret_cast<LPARAM>(&msg) : 0;
-        EXPECT_EQ(Edit("Text").SendMessage(WM_GETDLGCODE, c.key, param), c.code);
     }
 }
 
@@ -195,44 +174,6 @@ TEST_F(EditField, TextModeMakesNoWindowsAndWritesWithoutNotifying) {
         EXPECT_EQ(element->SetAsText(c.set), c.taken);
         EXPECT_EQ(element->GetAsText(), c.shown);
         EXPECT_EQ(m_item.m_log, c.log);
-    }
-}
-
-TEST(EditElementClasses, AreRegisteredWithTheirBasesAndCreatedByName) {
-    // clang-format off
-    struct Case { char const * name; char const * base; bool ownConstruct; };
-    Case const cases[] = {
-        {"CUIEditBase", "CUIControl", true}, {"CUIEditCtrl", "CEditCtrl", false},
-        {"CUIEditInteger", "CUIEditBase", true}, {"CUIEditIntegerCtrl", "CUIEditCtrl", false},
-        {"CUIEditIntHex", "CUIEditBase", true}, {"CUIEditASCII", "CUIEditBase", true},
-        {"CUIEditString", "CUIEditBase", true}, {"CUIIPAddress", "CUIControl", true},
-    };
-    // clang-format on
-    for (Case const & c : cases) {
-        SCOPED_TRACE(c.name);
-        CRuntimeClass const * cls = CRuntimeClass::FindClass(CEntity(VantorUIModule(), c.name));
-        ASSERT_NE(cls, nullptr);
-        EXPECT_STREQ(cls->GetBaseClass()->GetClassNameA(), c.base);
-        if (!c.ownConstruct)
-            continue;
-        std::unique_ptr<CObject> made(cls->NewObject(CUIElement::AfxStaticClassInfo()));
-        ASSERT_NE(made, nullptr);
-        EXPECT_EQ(made->AfxObjectClassInfo(), cls);
-    }
-}
-
-TEST(EditUnitsColumn, ShrinksToNothingAndGrowsToItsTextOrFifteenCharacters) {
-    // clang-format off
-    struct Case { char const * units; int wide; LONG maxWidth; };
-    Case const cases[] = {{"", 0, 7}, {"mA", 0, 21}, {"mA", 1, 105}, {"kilovolts", 1, 105}};
-    // clang-format on
-    for (Case const & c : cases) {
-        SCOPED_TRACE(c.units);
-        CLayEditUnits units(c.units, c.wide);
-        CScreenDC dc;
-        units.Prepare(dc);
-        EXPECT_EQ(units.GetMinSize(), CSize(0, 13));
-        EXPECT_EQ(units.GetMaxSize(), CSize(c.maxWidth, 13));
     }
 }
 

@@ -13,7 +13,12 @@ CUIControl::~CUIControl() {
 
 BOOL CUIControl::CreateControl(CCtrlWnd & ctrl, char const * text, DWORD style, CRect const & rect,
                                CWnd & parent, unsigned int id) {
-    if (!ctrl.Create(text, style, rect, &parent, id))
+    return CreateControl(ctrl, text, style, 0, rect, parent, id);
+}
+
+BOOL CUIControl::CreateControl(CCtrlWnd & ctrl, char const * text, DWORD style, DWORD exStyle,
+                               CRect const & rect, CWnd & parent, unsigned int id) {
+    if (!ctrl.Create(text, style, exStyle, rect, &parent, id))
         return FALSE;
     for (UINT i = 0; i < m_unborn.GetCount(); ++i) {
         if (m_unborn[i] == &ctrl) {
@@ -23,6 +28,25 @@ BOOL CUIControl::CreateControl(CCtrlWnd & ctrl, char const * text, DWORD style, 
     }
     ctrl.SetFont(&CStdTools::FindInstance()->GetCtrlFont());
     return TRUE;
+}
+
+void CUIControl::DestroyControl(CCtrlWnd * ctrl) {
+    if (!ctrl)
+        return;
+    for (UINT i = 0; i < m_controls.GetCount(); ++i) {
+        if (m_controls[i] == ctrl) {
+            m_controls.RemoveAt(i);
+            break;
+        }
+    }
+    for (UINT i = 0; i < m_unborn.GetCount(); ++i) {
+        if (m_unborn[i] == ctrl) {
+            m_unborn.RemoveAt(i);
+            delete ctrl;
+            return;
+        }
+    }
+    ctrl->DestroyWindow();
 }
 
 void CUIControl::AddControl(CCtrlWnd * ctrl) {

@@ -41,9 +41,9 @@ protected:
 
     // A control object for the element to create later. Until CreateControl gives it a
     // window the element owns it; afterwards its window does.
-    template <class T>
-    T * MakeControl() {
-        T * ctrl = new T;
+    template <class T, class... Args>
+    T * MakeControl(Args &&... args) {
+        T * ctrl = new T(static_cast<Args &&>(args)...);
         m_unborn.Append(ctrl);
         return ctrl;
     }
@@ -51,6 +51,11 @@ protected:
     // font. FALSE when the window cannot be made (the element still owns the object).
     BOOL CreateControl(CCtrlWnd & ctrl, char const * text, DWORD style, CRect const & rect,
                        CWnd & parent, unsigned int id);
+    BOOL CreateControl(CCtrlWnd & ctrl, char const * text, DWORD style, DWORD exStyle,
+                       CRect const & rect, CWnd & parent, unsigned int id);
+    // Gives up a control made by MakeControl: deleted when it never got a window, else its
+    // window is destroyed (which releases it). It leaves the element's list of controls.
+    void DestroyControl(CCtrlWnd * ctrl);
 
     CArray<CCtrlWnd *> m_controls{16};
     unsigned int m_mainId = noId;

@@ -8,7 +8,7 @@
 #include "CStdTools.hpp"
 #include "IDataAccess.hpp"
 #include "WindowStyles.hpp"
-#include "internal/FormatNumber.hpp"
+#include "internal/FieldText.hpp"
 
 AFX_IMPLEMENT_DYNCREATE(CUICheck, CUIControl)
 
@@ -62,7 +62,7 @@ void CUICheck::OnBind() {
     m_labelText = GetName();
     CString const format = GetFormat();
     if (*static_cast<char const *>(format) == 'B')
-        m_bit = static_cast<std::uint32_t>(FormatNumber::Parse(format.Mid(1)));
+        m_bit = static_cast<std::uint32_t>(FieldText::Number(format.Mid(1)));
 }
 
 void CUICheck::OnLayout(CLayFormation * form) {

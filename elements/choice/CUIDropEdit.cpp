@@ -3,7 +3,7 @@
 #include "CComboBox.hpp"
 #include "CPrintf.hpp"
 #include "WindowStyles.hpp"
-#include "internal/FormatNumber.hpp"
+#include "internal/FieldText.hpp"
 
 AFX_IMPLEMENT_DYNCREATE(CUIDropEdit, CUIDropBase)
 
@@ -12,9 +12,9 @@ void CUIDropEdit::OnBind() {
     CArray<CString> fields;
     UINT const count = GetFormat().Tokenize('|', fields);
     if (count > 0 && !fields[0].IsEmpty())
-        m_valueMin = FormatNumber::Parse(fields[0]);
+        m_valueMin = FieldText::Number(fields[0]);
     if (count > 1 && !fields[1].IsEmpty())
-        m_valueMax = FormatNumber::Parse(fields[1]);
+        m_valueMax = FieldText::Number(fields[1]);
     for (UINT i = 2; i < count; ++i)
         AddData(i, fields[i]);
 }
@@ -46,7 +46,7 @@ unsigned int CUIDropEdit::OnSave(int) {
     if (!m_data)
         return 0;
     int const current = ReadInteger();
-    int value = DispToStore(FormatNumber::Parse(m_ctrlDrop->GetWindowText()));
+    int value = DispToStore(FieldText::Number(m_ctrlDrop->GetWindowText()));
     if (value == current)
         return 0;
     Check(value);

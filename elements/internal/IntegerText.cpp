@@ -10,8 +10,16 @@ namespace IntegerText {
 
 namespace {
 
+// A double holds about 15 decimal digits, so more places than that could neither be shown
+// nor read back: a text would lose the value it shows. Both directions stop at 15.
+constexpr unsigned int maxPlaces = 15;
+
+unsigned int Places(unsigned int places) {
+    return places > maxPlaces ? maxPlaces : places;
+}
+
 double PowerOfTen(unsigned int places) {
-    return std::pow(10.0, static_cast<double>(places));
+    return std::pow(10.0, static_cast<double>(Places(places)));
 }
 
 } // namespace
@@ -32,9 +40,7 @@ int Parse(char const * text, unsigned int places) {
 }
 
 CString Format(int display, unsigned int places, int valueMin) {
-    // Beyond 15 places a double shows nothing more of a 32-bit value; the cap keeps a careless
-    // format from asking printf for an enormous precision.
-    int const precision = places > 15 ? 15 : static_cast<int>(places);
+    int const precision = static_cast<int>(Places(places));
     CString const text = CPrintf("%.*f", precision, display / PowerOfTen(places));
     if (valueMin < 0 && display > 0)
         return CString("+") + text;

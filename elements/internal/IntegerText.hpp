@@ -4,7 +4,7 @@
 
 // The text rules of whole numbers shown with decimal places, shared by the integer editor and
 // the integer picker. A display value counts units of the last shown place: 1234 with two
-// places is 12.34.
+// places is 12.34. More than 15 places count as 15, the most a double shows and reads back.
 namespace IntegerText {
 
 // atof of the text times 10 to the power `places`, rounded half away from zero in double

@@ -6,9 +6,8 @@
 #include "CPrintf.hpp"
 #include "CThread.hpp"
 #include "VantorUIModule.hpp"
+#include "internal/FieldText.hpp"
 #include "internal/PickerStrings.hpp"
-
-#include <cstdlib>
 
 AFX_IMPLEMENT_DYNCREATE(CUIBitMask, CUIPickBase)
 
@@ -17,7 +16,7 @@ void CUIBitMask::OnBind() {
     CArray<CString> fields;
     GetFormat().Tokenize('|', fields);
     if (fields.GetCount() > 0 && !fields[0].IsEmpty()) {
-        m_columns = static_cast<std::uint32_t>(std::atoi(fields[0]));
+        m_columns = static_cast<std::uint32_t>(FieldText::Number(fields[0]));
         if (m_columns == 0)
             m_columns = 1;
     }

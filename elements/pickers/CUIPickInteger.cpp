@@ -3,22 +3,19 @@
 #include "CArray.hpp"
 #include "CPickIntegerDlg.hpp"
 #include "CThread.hpp"
+#include "internal/FieldText.hpp"
 #include "internal/IntegerText.hpp"
-
-#include <cstdlib>
 
 AFX_IMPLEMENT_DYNCREATE(CUIPickInteger, CUIPickBase)
 
 void CUIPickInteger::OnBind() {
     CUIPickBase::OnBind();
-    CArray<CString> fields;
-    GetFormat().Tokenize('|', fields);
-    auto const field = [&fields](UINT i) { return i < fields.GetCount() ? fields[i] : CString(); };
-    m_places = static_cast<unsigned int>(std::atoi(field(1)));
-    m_units = field(2);
-    if (!field(3).IsEmpty()) {
-        m_valueMin = std::atoi(field(3));
-        m_valueMax = std::atoi(field(4));
+    CArray<CString> const fields = FieldText::Split(GetFormat(), 5);
+    m_places = static_cast<unsigned int>(FieldText::Number(FieldText::Field(fields, 1)));
+    m_units = FieldText::Field(fields, 2);
+    if (!FieldText::Field(fields, 3).IsEmpty()) {
+        m_valueMin = FieldText::Number(FieldText::Field(fields, 3));
+        m_valueMax = FieldText::Number(FieldText::Field(fields, 4));
     }
 }
 

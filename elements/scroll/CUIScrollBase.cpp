@@ -7,7 +7,7 @@
 #include "CStatic.hpp"
 #include "WindowStyles.hpp"
 #include "internal/CLayUpright.hpp"
-#include "internal/FormatNumber.hpp"
+#include "internal/FieldText.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -37,7 +37,7 @@ void CUIScrollBase::OnBind() {
     int * const targets[] = {&m_scrollPage, &m_scrollMin, &m_scrollMax};
     for (UINT i = 1; i < count && i <= 3; ++i)
         if (!fields[i].IsEmpty())
-            *targets[i - 1] = FormatNumber::Parse(fields[i]);
+            *targets[i - 1] = FieldText::Number(fields[i]);
 }
 
 void CUIScrollBase::OnLayout(CLayFormation * form) {

@@ -3,8 +3,8 @@
 #include "CPowerSupply.hpp"
 
 #include <vantorui/CAutomation.hpp>
-#include <vantorui/CEditCtrl.hpp>
 #include <vantorui/CUIEditBase.hpp>
+#include <vantorui/CUIEditCtrl.hpp>
 #include <vantorui/VirtualKeys.hpp>
 #include <vantorui/WindowStyles.hpp>
 

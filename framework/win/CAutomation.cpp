@@ -66,6 +66,7 @@ void CAutomation::Start() {
     });
     // Headless, nothing else will ever come: a loop that is still waiting is cancelled.
     manager.SetWaitFunction(nullptr);
+    manager.ClearBeeps();
     state.started = true;
 }
 
@@ -246,6 +247,14 @@ CAutomation::ModalAction CAutomation::ChooseMenuItem(UINT id) {
 
 UINT CAutomation::GetPendingModalActions() {
     return static_cast<UINT>(State().actions.size());
+}
+
+UINT CAutomation::GetBeepCount() {
+    return CWindowManager::Get().GetBeepCount();
+}
+
+void CAutomation::ClearBeeps() {
+    CWindowManager::Get().ClearBeeps();
 }
 
 CArray<CString> const & CAutomation::GetMessageBoxTexts() {

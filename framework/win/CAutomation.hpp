@@ -69,6 +69,10 @@ public:
     static ModalAction ChooseMenuItem(UINT id);
     static UINT GetPendingModalActions();
 
+    // The beeps (MessageBeep) sounded since Start or the last ClearBeeps.
+    static UINT GetBeepCount();
+    static void ClearBeeps();
+
     // The texts of the message boxes shown so far.
     static CArray<CString> const & GetMessageBoxTexts();
     static void ClearMessageBoxTexts();

@@ -87,6 +87,11 @@ public:
     using ModalStartFunction = std::function<void(HWND)>;
     void SetModalStartFunction(ModalStartFunction start) { m_modalStart = std::move(start); }
 
+    // Beeps (MessageBeep): counted, so that the automation can tell how many sounded.
+    void Beep() { ++m_beeps; }
+    UINT GetBeepCount() const { return m_beeps; }
+    void ClearBeeps() { m_beeps = 0; }
+
 private:
     CWindowManager() = default;
     void Finalize(CWindowRecord & rec);
@@ -120,6 +125,7 @@ private:
     HWND m_focus = nullptr;
     HWND m_capture = nullptr;
     UINT m_lastTimerId = 0;
+    UINT m_beeps = 0;
     WaitFunction m_wait;
     ModalStartFunction m_modalStart;
 };

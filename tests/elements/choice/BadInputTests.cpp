@@ -30,7 +30,7 @@ TEST_F(BadInput, AnElementWhoseItemLacksThePropertyShowsNothingAndChangesNothing
         EXPECT_EQ(element.GetDataAccess(), nullptr);
         if (CWnd * first = Control(1001)) {
             CAutomation::Click(first);
-            Do({Key(VK_DOWN), Key(VK_SPACE), Key(VK_END), Type("7\t")});
+            Do({Key(VK_SPACE), Key(VK_END), Key(VK_DOWN), Type("7\t")});
         }
         EXPECT_EQ(element.GetAsText(), "");
         EXPECT_FALSE(element.SetAsText("A"));

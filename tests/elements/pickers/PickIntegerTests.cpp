@@ -47,7 +47,7 @@ TEST_F(PickInteger, ShowsPlacesAndUnits) {
     struct Row { char const * format; LONG stored; char const * shown; };
     Row const rows[] = {
         {"0|2|V", 1250, "12.50 V"}, {"0|1|s|0|100", 25, "2.5 s"}, {"", 7, "7"}, {"0|2||-500|500", 250, "+2.50"},
-        {"0|0|", -3, "-3"}, {"|||", 0, "0"}, {"0|-1|x", 1, "0.000000000000000 x"},
+        {"0|0|", -3, "-3"}, {"|||", 0, "0"}, {"0|-1|x", 1, "0.000000000000001 x"},
     };
     // clang-format on
     for (Row const & row : rows) {

@@ -3,6 +3,7 @@
 #include "CStatic.hpp"
 #include "CUIControl.hpp"
 #include "IDataAccess.hpp"
+#include "ParentTestBase.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
 
@@ -46,25 +47,6 @@ CUIData Record(char const * tag) {
     data.m_format = "fmt";
     return data;
 }
-
-// A parent that records the commands its children send.
-class CCommandParent : public CWnd {
-    AFX_DECLARE_CLASS(CCommandParent)
-    AFX_DECLARE_MESSAGE_MAP()
-public:
-    std::vector<std::pair<UINT, UINT>> m_heard;
-
-protected:
-    BOOL OnCommand(UINT id, UINT code, CWnd &) {
-        m_heard.emplace_back(id, code);
-        return TRUE;
-    }
-};
-
-AFX_IMPLEMENT_CLASS(CCommandParent, CWnd, nullptr)
-AFX_BEGIN_MESSAGE_MAP(CCommandParent, CWnd)
-AFX_ON_MESSAGE("C-5W6W2w", WM_COMMAND, &CCommandParent::OnCommand)
-AFX_END_MESSAGE_MAP()
 
 } // namespace
 
@@ -156,24 +138,14 @@ TEST(ElementBase, NestedSavesCountTheSavesInProgress) {
     EXPECT_EQ(element.Saving(), 0u);
 }
 
-class ControlElement : public ::testing::Test {
+class ControlElement : public ParentTestBase {
 protected:
-    void SetUp() override {
-        CAutomation::Start();
-        ASSERT_TRUE(m_parent.Create(nullptr, "parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200),
-                                    nullptr, 0));
-    }
-    void TearDown() override {
-        m_parent.DestroyWindow();
-        CAutomation::Stop();
-    }
+    ControlElement() : ParentTestBase(CRect(0, 0, 300, 200)) {}
     CStatic * AddStatic(UINT id) {
         auto * ctrl = new CStatic;
         EXPECT_TRUE(ctrl->Create("s", WS_VISIBLE, CRect(0, 0, 50, 20), &m_parent, id));
         return ctrl;
     }
-
-    CCommandParent m_parent;
 };
 
 TEST_F(ControlElement, OnlyTheMainControlsChangeCodeSavesAndForcedUpdatesAlwaysReport) {
@@ -245,6 +217,5 @@ TEST_F(ControlElement, ShowingAndEnablingReachEveryControlAndForcingSendsTheComm
     EXPECT_FALSE(main->IsWindowEnabled());
 
     element.ForceUpdate();
-    EXPECT_EQ(m_parent.m_heard,
-              (std::vector<std::pair<UINT, UINT>>{{51, CUIElement::codeForceUpdate}}));
+    EXPECT_EQ(Heard(), (Commands{{51, CUIElement::codeForceUpdate}}));
 }

@@ -224,46 +224,23 @@ TEST_F(ButtonInput, NotifyButtonsReportFocusChanges) {
 }
 
 TEST_F(ButtonInput, AParentMayDestroyTheButtonWhileHearingOfIt) {
-    struct Case {
-        char const * name;
+    struct Row {
+        DestroyRow destroy;
         DWORD style;
-        UINT code; // the notification on which the parent destroys the button
         std::function<void(CButton & button)> act;
     };
-    std::vector<Case> const cases = {
-        {"mouse click", BS_AUTOCHECKBOX, BN_CLICKED,
-         [](CButton & button) { CAutomation::Click(&button); }},
-        {"space", BS_AUTORADIOBUTTON, BN_CLICKED,
-         [](CButton & button) {
-             button.SetFocus();
-             CAutomation::PressKey(VK_SPACE);
-         }},
-        {"BM_CLICK", BS_PUSHBUTTON, BN_CLICKED, [](CButton & button) { button.Click(); }},
-        {"focus taken by a press", BS_PUSHBUTTON | BS_NOTIFY, BN_SETFOCUS,
-         [](CButton & button) { CAutomation::Click(&button); }},
-        {"focus lost", BS_PUSHBUTTON | BS_NOTIFY, BN_KILLFOCUS,
-         [](CButton & button) {
-             button.SetFocus();
-             CWnd::ClearFocus();
-         }},
-        {"double click", BS_AUTORADIOBUTTON, BN_DOUBLECLICKED,
-         [](CButton & button) { CAutomation::DoubleClick(&button); }},
+    // clang-format off
+    Row const rows[] = {
+        {{"on a mouse click", "61:clicked", false, {}}, BS_AUTOCHECKBOX, [](CButton & b) { CAutomation::Click(&b); }},
+        {{"on space", "61:clicked", false, {}}, BS_AUTORADIOBUTTON, [](CButton & b) { b.SetFocus(); CAutomation::PressKey(VK_SPACE); }},
+        {{"on BM_CLICK", "61:clicked", false, {}}, BS_PUSHBUTTON, [](CButton & b) { b.Click(); }},
+        {{"on the focus taken by a press", "61:setfocus", false, {}}, BS_PUSHBUTTON | BS_NOTIFY, [](CButton & b) { CAutomation::Click(&b); }},
+        {{"on the focus lost", "61:killfocus", false, {}}, BS_PUSHBUTTON | BS_NOTIFY, [](CButton & b) { b.SetFocus(); CWnd::ClearFocus(); }},
+        {{"on a double click", "61:doubleclicked", false, {}}, BS_AUTORADIOBUTTON, [](CButton & b) { CAutomation::DoubleClick(&b); }},
     };
-    UINT id = 60;
-    for (Case const & test : cases) {
-        SCOPED_TRACE(test.name);
-        CButton * button = Add(++id, test.style | WS_GROUP);
-        HWND const hwnd = button->GetSafeHwnd();
-        Clear();
-        m_parent.m_onCommand = [&](UINT, UINT code, HWND control) {
-            if (code == test.code && CWnd::IsWindow(control))
-                CWnd::FromHandle(control)->DestroyWindow();
-        };
-        test.act(*button);
-        m_parent.m_onCommand = nullptr;
-        EXPECT_FALSE(CWnd::IsWindow(hwnd));
-        EXPECT_EQ(Heard().back(), (CParentRecorder::Command{id, test.code}));
-        EXPECT_EQ(CWnd::GetCapture(), nullptr);
-        CAutomation::Pump();
+    // clang-format on
+    for (Row const & row : rows) {
+        CButton * button = Add(61, row.style | WS_GROUP);
+        CheckDestroyedByHandler(row.destroy, *button, [&] { row.act(*button); });
     }
 }

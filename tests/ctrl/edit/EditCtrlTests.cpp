@@ -22,23 +22,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string EditCodeName(UINT code) {
-    switch (code) {
-    case EN_SETFOCUS:
-        return "setfocus";
-    case EN_KILLFOCUS:
-        return "killfocus";
-    case EN_CHANGE:
-        return "change";
-    case EN_UPDATE:
-        return "update";
-    case EN_MAXTEXT:
-        return "maxtext";
-    default:
-        return "code " + std::to_string(code);
-    }
-}
-
 constexpr int kCell = CHeadlessDevice::cellWidth;
 constexpr int kMargin = CEditCtrl::textMargin;
 constexpr UINT kShift = CAutomation::modShift;
@@ -111,7 +94,7 @@ protected:
     }
 
     // What the parent heard, as "<id>:<notification>" lines.
-    Lines Heard() const { return m_parent.CommandLines(EditCodeName); }
+    Lines const & Heard() const { return m_parent.m_heard; }
 };
 
 // Keys through the real input road.
@@ -640,71 +623,29 @@ TEST_F(EditCtrlTest, EditsCanBeCreatedByClassName) {
     EXPECT_EQ(Heard(), (Lines{"7:setfocus", "7:update", "7:change"}));
 }
 
-namespace {
-
-// A parent's handler destroys the edit when it hears a code, in the middle of what the edit
-// was doing. The focused edit still tells of losing the focus as it goes; nothing after.
-struct DestroyRow {
-    char const * name;
-    UINT code;
-    std::function<void(CEditCtrl *)> act;
-    Lines heard;
-};
-
-class EditDestroyedByParent : public EditCtrlTest,
-                              public ::testing::WithParamInterface<DestroyRow> {};
-
-std::vector<DestroyRow> const & DestroyRows() {
-    static std::vector<DestroyRow> const rows = {
-        {"OnUpdateWhileTyping",
-         EN_UPDATE,
-         [](CEditCtrl *) { CAutomation::TypeText("ab"); },
-         {"1:update", "1:killfocus"}},
-        {"OnChangeWhileTyping",
-         EN_CHANGE,
-         [](CEditCtrl *) { CAutomation::TypeText("ab"); },
-         {"1:update", "1:change", "1:killfocus"}},
-        {"OnMaxText",
-         EN_MAXTEXT,
-         [](CEditCtrl *) { CAutomation::TypeText("abc"); },
-         {"1:update", "1:change", "1:update", "1:change", "1:maxtext", "1:killfocus"}},
-        {"OnChangeWhilePasting",
-         EN_CHANGE,
-         [](CEditCtrl *) { CAutomation::PressKey('V', kCtrl); },
-         {"1:update", "1:change", "1:killfocus"}},
-        {"OnChangeWhileUndoing",
-         EN_CHANGE,
-         [](CEditCtrl *) { CAutomation::PressKey('Z', kCtrl); },
-         {"1:update", "1:change", "1:killfocus"}},
-        {"OnChangeOfReplaceSel",
-         EN_CHANGE,
-         [](CEditCtrl * edit) { edit->ReplaceSel("q"); },
-         {"1:update", "1:change", "1:killfocus"}},
-        {"OnKillFocus", EN_KILLFOCUS, [](CEditCtrl *) { CWnd::ClearFocus(); }, {"1:killfocus"}},
+TEST_F(EditCtrlTest, AHandlerMayDestroyTheEdit) {
+    // The focused edit still tells of losing the focus as it goes; nothing after.
+    struct Row {
+        DestroyRow destroy;
+        std::function<void(CEditCtrl *)> act;
     };
-    return rows;
-}
-
-} // namespace
-
-TEST_P(EditDestroyedByParent, TheEditStopsQuietly) {
-    DestroyRow const & row = GetParam();
-    CEditCtrl * edit = AddEdit(1);
-    edit->LimitText(2);
-    edit->SetFocus();
-    CClipboard::SetText("pasted");
-    CAutomation::TypeText("z\b");
-    HWND const hwnd = edit->GetSafeHwnd();
-    m_parent.Clear();
-    m_parent.m_onCommand = [&](UINT, UINT code, HWND) {
-        if (code == row.code)
-            CWnd::FromHandle(hwnd)->DestroyWindow();
+    // clang-format off
+    Row const rows[] = {
+        {{"on the update of typing", "1:update", false, {"1:killfocus"}}, [](CEditCtrl *) { CAutomation::TypeText("ab"); }},
+        {{"on the change of typing", "1:change", false, {"1:killfocus"}}, [](CEditCtrl *) { CAutomation::TypeText("ab"); }},
+        {{"on the text reaching the limit", "1:maxtext", false, {"1:killfocus"}}, [](CEditCtrl *) { CAutomation::TypeText("abc"); }},
+        {{"on the change of pasting", "1:change", false, {"1:killfocus"}}, [](CEditCtrl *) { CAutomation::PressKey('V', kCtrl); }},
+        {{"on the change of undoing", "1:change", false, {"1:killfocus"}}, [](CEditCtrl *) { CAutomation::PressKey('Z', kCtrl); }},
+        {{"on the change of ReplaceSel", "1:change", false, {"1:killfocus"}}, [](CEditCtrl * edit) { edit->ReplaceSel("q"); }},
+        {{"on losing the focus", "1:killfocus", false, {}}, [](CEditCtrl *) { CWnd::ClearFocus(); }},
     };
-    row.act(edit);
-    CAutomation::Pump();
-    EXPECT_FALSE(CWnd::IsWindow(hwnd));
-    EXPECT_EQ(Heard(), row.heard);
+    // clang-format on
+    for (Row const & row : rows) {
+        CEditCtrl * edit = AddEdit(1);
+        edit->LimitText(2);
+        edit->SetFocus();
+        CClipboard::SetText("pasted");
+        CAutomation::TypeText("z\b");
+        CheckDestroyedByHandler(row.destroy, *edit, [&] { row.act(edit); });
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Notifications, EditDestroyedByParent, ::testing::ValuesIn(DestroyRows()),
-                         [](auto const & info) { return std::string(info.param.name); });

@@ -611,97 +611,37 @@ TEST_F(ComboBoxTest, DestroyingAnOpenComboBoxTakesItsListAlong) {
 }
 
 TEST_F(ComboBoxTest, AHandlerMayDestroyTheComboBoxOrItsParent) {
-    struct Row {
-        char const * name;
-        DWORD style;
-        UINT code;
-        bool parent;
-        std::function<void(ComboBoxTest &, CComboBox &)> act;
-    } const rows[] = {
-        {"the combo box as it gets the focus", CBS_DROPDOWNLIST, CBN_SETFOCUS, false,
-         [](auto &, CComboBox & c) { CAutomation::Click(&c); }},
-        {"the combo box as its list opens", CBS_DROPDOWNLIST, CBN_DROPDOWN, false,
-         [](auto &, CComboBox & c) { CAutomation::Click(&c); }},
-        {"the combo box on a choice", CBS_DROPDOWN, CBN_SELENDOK, false,
-         [](auto &, CComboBox & c) {
-             CAutomation::Click(&c, ButtonPoint(c));
-             CAutomation::ClickAt(DropRow(c, 2));
-         }},
-        {"the combo box as its list closes", CBS_DROPDOWNLIST, CBN_CLOSEUP, false,
-         [](auto &, CComboBox & c) {
-             CAutomation::Click(&c);
-             CAutomation::PressKey(VK_ESCAPE);
-         }},
-        {"the combo box on a change by a key", CBS_DROPDOWNLIST, CBN_SELCHANGE, false,
-         [](auto &, CComboBox & c) {
-             c.SetFocus();
-             CAutomation::PressKey(VK_DOWN);
-         }},
-        {"the combo box on a change after choosing", CBS_DROPDOWN, CBN_SELCHANGE, false,
-         [](auto &, CComboBox & c) {
-             CAutomation::Click(&c, ButtonPoint(c));
-             CAutomation::ClickAt(DropRow(c, 3));
-         }},
-        {"the combo box as the focus leaves it open", CBS_DROPDOWN, CBN_KILLFOCUS, false,
-         [](ComboBoxTest & t, CComboBox & c) {
-             CAutomation::Click(&c, ButtonPoint(c));
-             t.Other()->SetFocus();
-         }},
-        {"the combo box on typing", CBS_DROPDOWN, CBN_EDITUPDATE, false,
-         [](auto &, CComboBox & c) {
-             c.SetFocus();
-             CAutomation::TypeText("x");
-         }},
-        {"the combo box after typing", CBS_DROPDOWN, CBN_EDITCHANGE, false,
-         [](auto &, CComboBox & c) {
-             c.SetFocus();
-             CAutomation::TypeText("x");
-         }},
-        {"the parent on a choice", CBS_DROPDOWNLIST, CBN_SELENDOK, true,
-         [](auto &, CComboBox & c) {
-             CAutomation::Click(&c);
-             CAutomation::ClickAt(DropRow(c, 2));
-         }},
-        {"the parent on a cancel", CBS_DROPDOWN, CBN_SELENDCANCEL, true,
-         [](ComboBoxTest & t, CComboBox & c) {
-             CAutomation::Click(&c, ButtonPoint(c));
-             CAutomation::ClickAt(t.Outside());
-         }},
+    // A destroyed combo box says nothing more; one whose parent is being destroyed still loses
+    // the focus, as on Windows.
+    using Act = std::function<void(ComboBoxTest &, CComboBox &)>;
+    Act const click = [](auto &, CComboBox & c) { CAutomation::Click(&c); };
+    Act const type = [](auto &, CComboBox & c) {
+        c.SetFocus();
+        CAutomation::TypeText("x");
     };
+    struct Row {
+        DestroyRow destroy;
+        DWORD style;
+        Act act;
+    };
+    // clang-format off
+    Row const rows[] = {
+        {{"the combo box as it gets the focus", "20:setfocus", false, {}}, CBS_DROPDOWNLIST, click},
+        {{"the combo box as its list opens", "20:dropdown", false, {}}, CBS_DROPDOWNLIST, click},
+        {{"the combo box on a choice", "20:selendok", false, {}}, CBS_DROPDOWN, [](auto &, CComboBox & c) { CAutomation::Click(&c, ButtonPoint(c)); CAutomation::ClickAt(DropRow(c, 2)); }},
+        {{"the combo box as its list closes", "20:closeup", false, {}}, CBS_DROPDOWNLIST, [](auto &, CComboBox & c) { CAutomation::Click(&c); CAutomation::PressKey(VK_ESCAPE); }},
+        {{"the combo box on a change by a key", "20:selchange", false, {}}, CBS_DROPDOWNLIST, [](auto &, CComboBox & c) { c.SetFocus(); CAutomation::PressKey(VK_DOWN); }},
+        {{"the combo box on a change after choosing", "20:selchange", false, {}}, CBS_DROPDOWN, [](auto &, CComboBox & c) { CAutomation::Click(&c, ButtonPoint(c)); CAutomation::ClickAt(DropRow(c, 3)); }},
+        {{"the combo box as the focus leaves it open", "20:killfocus", false, {}}, CBS_DROPDOWN, [](ComboBoxTest & t, CComboBox & c) { CAutomation::Click(&c, ButtonPoint(c)); t.Other()->SetFocus(); }},
+        {{"the combo box on typing", "20:editupdate", false, {}}, CBS_DROPDOWN, type},
+        {{"the combo box after typing", "20:editchange", false, {}}, CBS_DROPDOWN, type},
+        {{"the parent on a choice", "20:selendok", true, {"20:killfocus"}}, CBS_DROPDOWNLIST, [](auto &, CComboBox & c) { CAutomation::Click(&c); CAutomation::ClickAt(DropRow(c, 2)); }},
+        {{"the parent on a cancel", "20:selendcancel", true, {"20:killfocus"}}, CBS_DROPDOWN, [](ComboBoxTest & t, CComboBox & c) { CAutomation::Click(&c, ButtonPoint(c)); CAutomation::ClickAt(t.Outside()); }},
+    };
+    // clang-format on
     for (Row const & row : rows) {
-        SCOPED_TRACE(row.name);
-        if (!m_parent.IsWindow()) {
-            ASSERT_TRUE(m_parent.Create(nullptr, "parent", WS_POPUP | WS_VISIBLE,
-                                        CRect(100, 100, 500, 400), nullptr, 0));
-        }
         CComboBox * combo = Colours(row.style);
-        HWND const hwnd = combo->GetSafeHwnd();
-        Clear();
-        bool fired = false;
-        std::size_t heardThen = 0;
-        m_parent.m_onCommand = [&](UINT id, UINT code, HWND) {
-            if (id != kCombo || code != row.code || fired)
-                return;
-            fired = true;
-            heardThen = m_parent.m_commands.size();
-            if (row.parent)
-                m_parent.DestroyWindow();
-            else
-                CWnd::FromHandle(hwnd)->DestroyWindow();
-        };
-        row.act(*this, *combo);
-        EXPECT_TRUE(fired);
-        EXPECT_FALSE(CWnd::IsWindow(hwnd));
-        EXPECT_EQ(CWnd::GetCapture(), nullptr);
-        // A destroyed combo box says nothing more; one whose parent is being destroyed still
-        // loses the focus, as on Windows.
-        Commands after(Heard().begin() + static_cast<std::ptrdiff_t>(heardThen), Heard().end());
-        std::erase_if(after, [](CParentRecorder::Command const & c) { return c.id != kCombo; });
-        EXPECT_EQ(after, row.parent ? Codes({CBN_KILLFOCUS}) : Commands{});
-        m_parent.m_onCommand = nullptr;
-        if (m_parent.IsWindow())
-            for (UINT i = m_parent.GetChildCount(); i-- > 0;)
-                m_parent.GetChild(i)->DestroyWindow();
+        CheckDestroyedByHandler(row.destroy, *combo, [&] { row.act(*this, *combo); });
     }
 }
 

@@ -465,56 +465,29 @@ TEST_F(ListBoxTest, EveryCancelEndsADrag) {
 }
 
 TEST_F(ListBoxTest, AHandlerMayDestroyTheListBoxOrItsParent) {
+    // A destroyed list box says nothing more; one whose parent is being destroyed still loses
+    // the focus, as on Windows.
     struct Row {
-        char const * name;
-        UINT code;
-        bool parent;
+        DestroyRow destroy;
         std::vector<Step> steps;
-    } const rows[] = {
-        {"the list box on its focus", LBN_SETFOCUS, false, {Click(1)}},
-        {"the list box on a click's change", LBN_SELCHANGE, false, {Click(1)}},
-        {"the list box on a key's change", LBN_SELCHANGE, false, {Key(VK_DOWN)}},
-        {"the list box on typing", LBN_SELCHANGE, false, {Type("c")}},
-        {"the list box on a double click", LBN_DBLCLK, false, {DoubleClick(1)}},
-        {"the parent on a double click", LBN_DBLCLK, true, {DoubleClick(1)}},
-        {"the parent on a change", LBN_SELCHANGE, true, {Key(VK_END)}},
     };
+    // clang-format off
+    Row const rows[] = {
+        {{"the list box on its focus", "7:setfocus", false, {}}, {Click(1)}},
+        {{"the list box on a click's change", "7:selchange", false, {}}, {Click(1)}},
+        {{"the list box on a key's change", "7:selchange", false, {}}, {Key(VK_DOWN)}},
+        {{"the list box on typing", "7:selchange", false, {}}, {Type("c")}},
+        {{"the list box on a double click", "7:dblclk", false, {}}, {DoubleClick(1)}},
+        {{"the parent on a double click", "7:dblclk", true, {"7:killfocus"}}, {DoubleClick(1)}},
+        {{"the parent on a change", "7:selchange", true, {"7:killfocus"}}, {Key(VK_END)}},
+    };
+    // clang-format on
     for (Row const & row : rows) {
-        SCOPED_TRACE(row.name);
-        if (!m_parent.IsWindow()) {
-            ASSERT_TRUE(m_parent.Create(nullptr, "parent", WS_POPUP | WS_VISIBLE,
-                                        CRect(100, 100, 500, 400), nullptr, 0));
-        }
         CListBox * list = Fruit(LBS_NOTIFY);
-        HWND const hwnd = list->GetSafeHwnd();
         if (row.steps.front().kind == Step::key || row.steps.front().kind == Step::type)
             list->SetFocus();
-        Clear();
-        bool fired = false;
-        std::size_t heardThen = 0;
-        m_parent.m_onCommand = [&](UINT, UINT code, HWND) {
-            if (code != row.code || fired)
-                return;
-            fired = true;
-            heardThen = m_parent.m_commands.size();
-            if (row.parent)
-                m_parent.DestroyWindow();
-            else
-                CWnd::FromHandle(hwnd)->DestroyWindow();
-        };
-        std::vector<Step> const steps = row.steps;
         // The steps' points are taken before anything is destroyed.
-        Do(*list, steps);
-        EXPECT_TRUE(fired);
-        EXPECT_FALSE(CWnd::IsWindow(hwnd));
-        EXPECT_EQ(CWnd::GetCapture(), nullptr);
-        // A destroyed list box says nothing more; one whose parent is being destroyed
-        // still loses the focus, as on Windows.
-        Commands const after(Heard().begin() + static_cast<std::ptrdiff_t>(heardThen),
-                             Heard().end());
-        Commands const expected = row.parent ? Commands{{kList, LBN_KILLFOCUS}} : Commands{};
-        EXPECT_EQ(after, expected);
-        m_parent.m_onCommand = nullptr;
+        CheckDestroyedByHandler(row.destroy, *list, [&] { Do(*list, row.steps); });
     }
 }
 

@@ -281,34 +281,23 @@ TEST_F(IPAddrTest, ADisabledControlIgnoresTheUser) {
 
 TEST_F(IPAddrTest, AParentMayDestroyTheControlWhileItIsTold) {
     struct Row {
-        char const * name;
+        DestroyRow destroy;
         char const * typed;
-        UINT destroyOn;
-    } const rows[] = {
-        {"on a change", "1", EN_CHANGE},
-        {"on a field left", "1.", 0},
-        {"on the focus lost", "1\t", EN_KILLFOCUS},
     };
+    // clang-format off
+    Row const rows[] = {
+        {{"on a change", "60:change", false, {}}, "1"},
+        {{"on a field left", "60:fieldchanged", false, {}}, "1."},
+        {{"on the focus lost", "60:killfocus", false, {}}, "1\t"},
+    };
+    // clang-format on
     for (Row const & row : rows) {
-        SCOPED_TRACE(row.name);
         CIPAddrCtrl * addr = Add();
-        HWND const hwnd = addr->GetSafeHwnd();
         addr->SetFieldFocus(0);
-        m_parent.m_onCommand = [&row, addr, hwnd](UINT id, UINT code) {
-            if (id == kId && row.destroyOn != 0 && code == row.destroyOn && CWnd::IsWindow(hwnd))
-                addr->DestroyWindow();
-        };
-        m_parent.m_onNotify = [&row, addr, hwnd](NMHDR &) -> LRESULT {
-            if (row.destroyOn == 0 && CWnd::IsWindow(hwnd))
-                addr->DestroyWindow();
-            return 0;
-        };
-        CAutomation::TypeText(row.typed);
-        CAutomation::TypeText("2.3");
-        EXPECT_FALSE(CWnd::IsWindow(hwnd));
-        m_parent.m_onCommand = nullptr;
-        m_parent.m_onNotify = nullptr;
-        m_parent.GetDlgItem(kNext)->DestroyWindow();
+        CheckDestroyedByHandler(row.destroy, *addr, [&] {
+            CAutomation::TypeText(row.typed);
+            CAutomation::TypeText("2.3");
+        });
     }
 }
 

@@ -457,32 +457,25 @@ TEST_F(ScrollBarTest, DisabledBarsIgnoreTheMouseAndTheKeys) {
 }
 
 TEST_F(ScrollBarTest, AParentMayDestroyTheBarWhileItAsks) {
+    // A bar that is going away says no more, not even that the press ended.
     struct Row {
-        char const * name;
-        UINT destroyOn;
+        DestroyRow destroy;
         Part part;
-    } const rows[] = {
-        {"on the arrow's request", SB_LINEDOWN, lineDown},
-        {"on the end of the press", SB_ENDSCROLL, lineDown},
-        {"while the thumb is dragged", SB_THUMBTRACK, thumb},
-        {"on the thumb's final position", SB_THUMBPOSITION, thumb},
     };
+    // clang-format off
+    Row const rows[] = {
+        {{"on the arrow's request", "H linedown", false, {}}, lineDown},
+        {{"on the end of the press", "H endscroll", false, {}}, lineDown},
+        {{"while the thumb is dragged", "H thumbtrack", false, {}}, thumb},
+        {{"on the thumb's final position", "H thumbpos", false, {}}, thumb},
+    };
+    // clang-format on
     for (Row const & row : rows) {
-        SCOPED_TRACE(row.name);
         CScrollBar * bar = Add(SBS_HORZ);
-        HWND const hwnd = bar->GetSafeHwnd();
-        m_parent.m_onScroll = [&row](UINT code, int, CWnd & from) {
-            if (code == row.destroyOn)
-                from.DestroyWindow();
-        };
         CPoint const from = Screen(bar, PointOn(bar, row.part));
-        Clear();
-        CAutomation::Drag(from, from + CSize(30, 0), 3);
-        CAutomation::AdvanceClock(1000);
-        EXPECT_FALSE(CWnd::IsWindow(hwnd));
-        // A bar that is going away says no more, not even that the press ended.
-        EXPECT_EQ(m_parent.Count("endscroll"), row.destroyOn == SB_ENDSCROLL ? 1 : 0);
-        EXPECT_EQ(CWnd::GetCapture(), nullptr);
-        m_parent.m_onScroll = nullptr;
+        CheckDestroyedByHandler(row.destroy, *bar, [&] {
+            CAutomation::Drag(from, from + CSize(30, 0), 3);
+            CAutomation::AdvanceClock(1000);
+        });
     }
 }

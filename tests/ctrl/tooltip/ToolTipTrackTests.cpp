@@ -32,7 +32,7 @@ TEST_F(ToolTipTrack, ATrackingTipShowsWhileActivatedAtTheTrackPoint) {
         {"a position alone shows nothing", [&] { m_tip->TrackPosition(300, 250); }, {}, false, {}},
         {"activated",
          [&] { m_tip->TrackActivate(TRUE, &m_view, 5); },
-         {"show 5"},
+         {"5:show"},
          true,
          {300, 250}},
         {"it never hides by itself",
@@ -56,10 +56,10 @@ TEST_F(ToolTipTrack, ATrackingTipShowsWhileActivatedAtTheTrackPoint) {
          {320, 260}},
         {"another tool activated",
          [&] { m_tip->TrackActivate(TRUE, &m_view, 6); },
-         {"pop 5", "show 6"},
+         {"5:pop", "6:show"},
          true,
          {320, 260}},
-        {"deactivated", [&] { m_tip->TrackActivate(FALSE, &m_view, 6); }, {"pop 6"}, false, {}},
+        {"deactivated", [&] { m_tip->TrackActivate(FALSE, &m_view, 6); }, {"6:pop"}, false, {}},
         {"a hover tool is no tracking tool",
          [&] { m_tip->TrackActivate(TRUE, &m_view, 1); },
          {},
@@ -72,17 +72,17 @@ TEST_F(ToolTipTrack, ATrackingTipShowsWhileActivatedAtTheTrackPoint) {
          {}},
         {"activated again",
          [&] { m_tip->TrackActivate(TRUE, &m_view, 5); },
-         {"show 5"},
+         {"5:show"},
          true,
          {320, 260}},
-        {"popped", [&] { m_tip->Pop(); }, {"pop 5"}, false, {}},
+        {"popped", [&] { m_tip->Pop(); }, {"5:pop"}, false, {}},
         {"and no longer active", [&] { m_tip->TrackPosition(330, 270); }, {}, false, {}},
         {"hovering works again",
          [&] {
              MoveTo({25, 20});
              CAutomation::AdvanceClock(500);
          },
-         {"show 1"},
+         {"1:show"},
          true,
          Screen({25, 40})},
     };
@@ -221,7 +221,7 @@ TEST_F(ToolTipTrack, ChangesToAShownTipFitItFromTheCornerItsStemPointsFrom) {
                   test.keepsLeft ? before.left : before.right);
         EXPECT_EQ(test.keepsTop ? after.top : after.bottom,
                   test.keepsTop ? before.top : before.bottom);
-        EXPECT_EQ(Take(), Lines{"show " + std::to_string(id)});
+        EXPECT_EQ(Take(), Lines{std::to_string(id) + ":show"});
     }
 }
 
@@ -242,8 +242,14 @@ TEST_F(ToolTipTrack, TheToolsWindowMayPlaceTheTipWhenItIsAboutToShow) {
     for (auto const & test : cases) {
         SCOPED_TRACE(test.name);
         m_tip->SetTitle(TTI_NONE, nullptr);
-        m_view.m_onShow = [&](NMHDR & header) -> LRESULT {
+        bool visibleAtShow = true;
+        CRect rectAtShow;
+        m_view.m_onNotify = [&](NMHDR & header) -> LRESULT {
             CWnd * tip = CWnd::FromHandle(header.hwndFrom);
+            if (header.code != TTN_SHOW)
+                return 0;
+            visibleAtShow = (tip->GetStyle() & WS_VISIBLE) != 0;
+            rectAtShow = tip->GetWindowRect();
             bool const moves = !test.moveTo.IsEmpty() || test.setTitle;
             if (!moves)
                 return 0;
@@ -254,14 +260,14 @@ TEST_F(ToolTipTrack, TheToolsWindowMayPlaceTheTipWhenItIsAboutToShow) {
         };
         m_tip->TrackPosition(300, 300);
         m_tip->TrackActivate(TRUE, &m_view, 1);
-        EXPECT_EQ(Take(), Lines{"show 1"});
+        EXPECT_EQ(Take(), Lines{"1:show"});
         // When told, the tooltip had its size and place but did not show yet.
-        EXPECT_FALSE(m_view.m_visibleAtShow);
-        EXPECT_EQ(m_view.m_rectAtShow, CRect(300, 300, 366, 319));
+        EXPECT_FALSE(visibleAtShow);
+        EXPECT_EQ(rectAtShow, CRect(300, 300, 366, 319));
         EXPECT_TRUE(Shows());
         EXPECT_EQ(TipRect(), test.shown);
         m_tip->TrackActivate(FALSE, &m_view, 1);
-        EXPECT_EQ(Take(), Lines{"pop 1"});
+        EXPECT_EQ(Take(), Lines{"1:pop"});
     }
 }
 

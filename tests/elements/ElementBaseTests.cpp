@@ -91,15 +91,13 @@ TEST(ElementBase, RebindingLooksTheAccessorUpAgainAndReloadsOnlyForTheControls) 
 }
 
 TEST(ElementBase, LabelsFollowTheModeAndRenamingDefaultsToTheName) {
-    struct Case {
-        unsigned int mode;
-        char const * name;
-        char const * label;
-    } const cases[] = {
+    // clang-format off
+    struct Case { unsigned int mode; char const * name; char const * label; } const cases[] = {
         {CUIElement::modeNormal, "Label", "Label:"},
         {CUIElement::modeAltName, "Other", "Other:"},
         {CUIElement::modeTable, "Label", ""},
     };
+    // clang-format on
     CElementTestItem item;
     CUIData const name = Record("Name");
     for (Case const & c : cases) {
@@ -114,20 +112,6 @@ TEST(ElementBase, LabelsFollowTheModeAndRenamingDefaultsToTheName) {
         EXPECT_EQ(element.m_calls,
                   (std::vector<std::string>{std::string("rename ") + c.name, "rename New"}));
     }
-}
-
-TEST(ElementBase, ABareElementHasNoTextFormAndSavesNothing) {
-    CUIElement bare;
-    NMHDR header{};
-    EXPECT_EQ(bare.UseTextMode(), 0);
-    EXPECT_EQ(bare.GetAsText(), "");
-    EXPECT_EQ(bare.SetAsText("x"), 0);
-    EXPECT_EQ(bare.SaveUI(0), 0u);
-    EXPECT_EQ(bare.NotifyUI(1, 0u), 0);
-    EXPECT_EQ(bare.NotifyUI(1, header), 0);
-    EXPECT_EQ(bare.IsVisible(), 0);
-    bare.ShowUI(1);
-    EXPECT_EQ(bare.IsVisible(), 1);
 }
 
 TEST(ElementBase, NestedSavesCountTheSavesInProgress) {

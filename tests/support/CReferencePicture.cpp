@@ -1,6 +1,7 @@
 #include "CReferencePicture.hpp"
 
-#include "CImageCompare.hpp"
+#include "CSurface.hpp"
+#include "CWnd.hpp"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +16,30 @@ constexpr int tolerance = 64;
 // The share of pixels, in thousandths, that may differ beyond the tolerance.
 constexpr int allowedPerMille = 15;
 
-bool Updating() {
-    char const * value = std::getenv("VANTOR_UPDATE_REFERENCES");
-    return value && std::strcmp(value, "1") == 0;
+CImageCompare::Image Checked(bool written, std::string const & path,
+                             std::string const & referenceDir, std::string const & outputDir,
+                             char const * name) {
+    CImageCompare::Image picture;
+    EXPECT_TRUE(written) << path;
+    if (!written)
+        return picture;
+    CheckReferencePicture(path, referenceDir, outputDir, name);
+    EXPECT_TRUE(CImageCompare::ReadPng(path.c_str(), picture)) << path;
+    return picture;
 }
 
 } // namespace
+
+bool UpdatingReferences() {
+    char const * value = std::getenv("VANTOR_UPDATE_REFERENCES");
+    return value && std::strcmp(value, "1") == 0;
+}
 
 void CheckReferencePicture(std::string const & picture, std::string const & referenceDir,
                            std::string const & outputDir, char const * name) {
     namespace fs = std::filesystem;
     std::string const reference = referenceDir + "/" + name + ".png";
-    if (Updating()) {
+    if (UpdatingReferences()) {
         fs::copy_file(picture, reference, fs::copy_options::overwrite_existing);
         return;
     }
@@ -43,4 +56,25 @@ void CheckReferencePicture(std::string const & picture, std::string const & refe
                       << result.sameSize << ", " << result.differing << " pixels differ (allowed "
                       << allowed << "); the picture drawn is " << actual;
     }
+}
+
+CImageCompare::Image CheckReferencePicture(CWnd & wnd, std::string const & referenceDir,
+                                           std::string const & outputDir, char const * name) {
+    std::string const path = outputDir + "/" + name + ".png";
+    return Checked(wnd.WriteImage(path.c_str()), path, referenceDir, outputDir, name);
+}
+
+CImageCompare::Image CheckReferencePicture(CSurface const & surface,
+                                           std::string const & referenceDir,
+                                           std::string const & outputDir, char const * name) {
+    std::string const path = outputDir + "/" + name + ".png";
+    return Checked(surface.WritePng(path.c_str()), path, referenceDir, outputDir, name);
+}
+
+int CountPixels(CImageCompare::Image const & image, CRect const & area, CColor color) {
+    int count = 0;
+    for (LONG y = area.top; y < area.bottom; ++y)
+        for (LONG x = area.left; x < area.right; ++x)
+            count += image.At(x, y) == color;
+    return count;
 }

@@ -75,6 +75,7 @@ TEST_F(PageScripts, EmbeddedScriptsMayWidenTheirPageOnlyBeforeTheFirstCell) {
 }
 
 TEST_F(PageScripts, BadScriptsAreRefusedWithATraceLine) {
+    // clang-format off
     struct Case {
         char const * script;
         unsigned int pageCols;
@@ -84,20 +85,11 @@ TEST_F(PageScripts, BadScriptsAreRefusedWithATraceLine) {
         std::vector<std::string> tags;
     } const cases[] = {
         {"Nope", 1, 0, false, "ERROR: Can't load UI page Nope\n", {}},
-        {"ZeroColumns",
-         0,
-         -1,
-         true,
-         "ERROR: UI page ZeroColumns: a P line needs at least one column\n",
-         {}},
-        {"RowWithoutTable",
-         0,
-         -1,
-         true,
-         "ERROR: UI page RowWithoutTable: an R line with no table open\n",
-         {}},
+        {"ZeroColumns", 0, -1, true, "ERROR: UI page ZeroColumns: a P line needs at least one column\n", {}},
+        {"RowWithoutTable", 0, -1, true, "ERROR: UI page RowWithoutTable: an R line with no table open\n", {}},
         {"MissingTag", 0, -1, true, "ERROR: Could not find tag Colour\n", {"Volts"}},
     };
+    // clang-format on
     for (Case const & c : cases) {
         SCOPED_TRACE(c.script);
         m_loaded = -1;

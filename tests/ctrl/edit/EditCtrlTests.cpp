@@ -113,73 +113,22 @@ struct KeyRow {
 class EditKeys : public EditCtrlTest, public ::testing::WithParamInterface<KeyRow> {};
 
 std::vector<KeyRow> const & KeyRows() {
+    // clang-format off
     static std::vector<KeyRow> const rows = {
-        {"ShiftLeftSelects",
-         "hello",
-         5,
-         5,
-         {Key(VK_LEFT, kShift), Key(VK_LEFT, kShift)},
-         "hello",
-         3,
-         5,
-         0},
-        {"CtrlShiftLeftSelectsAWord",
-         "hello world",
-         11,
-         11,
-         {Key(VK_LEFT, kShift | kCtrl)},
-         "hello world",
-         6,
-         11,
-         0},
+        {"ShiftLeftSelects", "hello", 5, 5, {Key(VK_LEFT, kShift), Key(VK_LEFT, kShift)}, "hello", 3, 5, 0},
+        {"CtrlShiftLeftSelectsAWord", "hello world", 11, 11, {Key(VK_LEFT, kShift | kCtrl)}, "hello world", 6, 11, 0},
         {"CtrlRightMovesByWords", "one two", 0, 0, {Key(VK_RIGHT, kCtrl)}, "one two", 4, 4, 0},
         {"RightCollapsesTheSelection", "hello", 1, 4, {Key(VK_RIGHT)}, "hello", 4, 4, 0},
-        {"CtrlASelectsAllAndTypingReplacesIt",
-         "hello",
-         0,
-         0,
-         {Key('A', kCtrl), Type("x")},
-         "x",
-         1,
-         1,
-         1},
-        {"HomeShiftEndDelete",
-         "hello",
-         2,
-         2,
-         {Key(VK_HOME), Key(VK_END, kShift), Key(VK_DELETE)},
-         "",
-         0,
-         0,
-         1},
+        {"CtrlASelectsAllAndTypingReplacesIt", "hello", 0, 0, {Key('A', kCtrl), Type("x")}, "x", 1, 1, 1},
+        {"HomeShiftEndDelete", "hello", 2, 2, {Key(VK_HOME), Key(VK_END, kShift), Key(VK_DELETE)}, "", 0, 0, 1},
         {"BackspaceDeletesOnce", "hello", 5, 5, {Type("\b")}, "hell", 4, 4, 1},
-        {"CtrlBackspaceDeletesAWord", "one two", 7, 7, {Key(VK_BACK, kCtrl)}, "one ", 4, 4, 1},
-        {"CtrlDeleteDeletesAWord", "one two", 0, 0, {Key(VK_DELETE, kCtrl)}, "two", 0, 0, 1},
+        {"CtrlDeleteAndCtrlBackspaceDeleteWords", "one two six", 4, 4, {Key(VK_DELETE, kCtrl), Key(VK_BACK, kCtrl)}, "six", 0, 0, 2},
         {"CtrlZUndoesTheTyping", "", 0, 0, {Type("abc"), Key('Z', kCtrl)}, "", 0, 0, 4},
         {"TabReturnAndEscapeTypeNothing", "ab", 2, 2, {Type("\t\r\x1b")}, "ab", 2, 2, 0},
         {"CtrlLettersTypeNothing", "ab", 2, 2, {Key('Q', kCtrl), Key('B', kCtrl)}, "ab", 2, 2, 0},
-        {"ArrowsAndDeleteActOnCodePoints",
-         kGroesse,
-         0,
-         0,
-         {Key(VK_RIGHT), Key(VK_RIGHT), Key(VK_RIGHT), Key(VK_RIGHT, kShift), Key(VK_DELETE)},
-         "Gr\xC3\xB6"
-         "e \xC3\xA9",
-         4,
-         4,
-         1},
-        {"BackspaceTakesAWholeCodePoint",
-         kGroesse,
-         10,
-         10,
-         {Type("\b")},
-         "Gr\xC3\xB6\xC3\x9F"
-         "e ",
-         8,
-         8,
-         1},
         {"TypingNonAscii", "", 0, 0, {Type(kGroesse)}, kGroesse, 10, 10, 7},
     };
+    // clang-format on
     return rows;
 }
 
@@ -266,51 +215,35 @@ TEST_F(EditCtrlTest, TheLimitCutsTypingAndRaisesMaxText) {
     EXPECT_EQ(edit->GetLimitText(), CEditModel::defaultLimit);
 }
 
+// What password and read-only fields refuse is the editing model's; the control switches
+// the model's flags with its styles.
 TEST_F(EditCtrlTest, PasswordFieldsHideTheTextButGiveItToTheProgram) {
     CEditCtrl * edit = Prepared("", 0, 0, ES_AUTOHSCROLL | ES_PASSWORD);
     EXPECT_EQ(edit->GetPasswordChar(), CEditModel::defaultPasswordChar);
     CAutomation::TypeText("p\xC3\xA4sswort");
     EXPECT_EQ(edit->GetWindowText(), "p\xC3\xA4sswort");
     CClipboard::SetText("before");
-    m_parent.Clear();
     CAutomation::PressKey('A', kCtrl);
     CAutomation::PressKey('C', kCtrl);
-    CAutomation::PressKey(VK_INSERT, kCtrl);
     EXPECT_EQ(CClipboard::GetText(), "before") << "copying is refused";
-    CAutomation::PressKey('X', kCtrl);
-    CAutomation::PressKey(VK_DELETE, kShift);
-    EXPECT_EQ(CClipboard::GetText(), "before") << "cutting is refused";
-    EXPECT_EQ(edit->GetWindowText(), "p\xC3\xA4sswort");
-    EXPECT_TRUE(Heard().empty());
-    CAutomation::PressKey('V', kCtrl);
-    EXPECT_EQ(edit->GetWindowText(), "before") << "pasting replaces the selection";
-
     edit->SetPasswordChar(0);
     EXPECT_FALSE(edit->GetStyle() & ES_PASSWORD);
-    CAutomation::PressKey('A', kCtrl);
     CAutomation::PressKey('C', kCtrl);
-    CAutomation::PressKey(VK_END);
-    CAutomation::PressKey('V', kCtrl);
-    EXPECT_EQ(edit->GetWindowText(), "beforebefore") << "a plain field copies again";
+    EXPECT_EQ(CClipboard::GetText(), "p\xC3\xA4sswort") << "a plain field copies again";
 }
 
 TEST_F(EditCtrlTest, ReadOnlyRefusesChangesButAllowsCopyingAndMoving) {
     CEditCtrl * edit = Prepared("fixed", 5, 5, ES_AUTOHSCROLL | ES_READONLY);
     CClipboard::SetText("other");
-    CAutomation::TypeText("x\b");
-    CAutomation::PressKey(VK_DELETE);
+    CAutomation::TypeText("x");
     CAutomation::PressKey('V', kCtrl);
-    CAutomation::PressKey(VK_INSERT, kShift);
     CAutomation::PressKey(VK_LEFT, kShift);
     EXPECT_EQ(Sel(edit), std::make_pair(4, 5)) << "moving still selects";
-    CAutomation::PressKey('X', kCtrl);
-    EXPECT_EQ(edit->GetWindowText(), "fixed");
-    EXPECT_EQ(CClipboard::GetText(), "other");
     CAutomation::PressKey('C', kCtrl);
     EXPECT_EQ(CClipboard::GetText(), "d") << "copying is allowed";
+    EXPECT_EQ(edit->GetWindowText(), "fixed");
     EXPECT_TRUE(Heard().empty());
     EXPECT_FALSE(edit->GetModify());
-
     EXPECT_TRUE(edit->SetReadOnly(FALSE));
     EXPECT_FALSE(edit->GetStyle() & ES_READONLY);
     CAutomation::TypeText("D");
@@ -419,16 +352,14 @@ TEST_F(EditCtrlTest, ShiftClickExtendsAndDraggingSelects) {
 }
 
 TEST_F(EditCtrlTest, DoubleClickSelectsAWord) {
-    struct Case {
-        int cell;
-        int start;
-        int end;
-    } const cases[] = {
+    // clang-format off
+    struct Case { int cell; int start; int end; } const cases[] = {
         {5, 4, 7},   // inside "two"
         {4, 4, 7},   // on its first letter
         {3, 3, 4},   // on the blank
         {20, 8, 13}, // beyond the end: the last word
     };
+    // clang-format on
     CEditCtrl * edit = AddEdit(1, ES_AUTOHSCROLL, "one two three");
     for (auto const & c : cases) {
         CAutomation::DoubleClick(edit, At(kMargin + c.cell * kCell + 2));
@@ -477,15 +408,13 @@ TEST_F(EditCtrlTest, WithoutAutoScrollTypingStopsAtTheWidth) {
 }
 
 TEST_F(EditCtrlTest, CaseStylesConvertAsciiLetters) {
-    struct Case {
-        DWORD style;
-        char const * typed;
-        char const * expected;
-    } const cases[] = {
+    // clang-format off
+    struct Case { DWORD style; char const * typed; char const * expected; } const cases[] = {
         {ES_UPPERCASE, "aBc-\xC3\xA4", "ABC-\xC3\xA4"},
         {ES_LOWERCASE, "AbC-\xC3\x84", "abc-\xC3\x84"},
         {0, "AbC", "AbC"},
     };
+    // clang-format on
     UINT id = 1;
     for (Case const & c : cases) {
         CEditCtrl * edit = AddEdit(id++, ES_AUTOHSCROLL | c.style);
@@ -538,15 +467,13 @@ TEST_F(EditCtrlTest, SelectionMessagesAndRanges) {
     CAutomation::PressKey(VK_RIGHT, kShift);
     EXPECT_EQ(Sel(edit), std::make_pair(2, 4));
 
-    struct Case {
-        CRange range;
-        int start;
-        int end;
-    } const cases[] = {
+    // clang-format off
+    struct Case { CRange range; int start; int end; } const cases[] = {
         {CRange(TRUE), 0, 5},  {CRange(1, 3), 1, 3},
         {CRange(FALSE), 3, 3}, // the selection goes, the caret stays
         {CRange(2, -1), 2, 5}, {CRange(0, 99), 0, 5},
     };
+    // clang-format on
     for (Case const & c : cases) {
         edit->SetSel(c.range);
         EXPECT_EQ(Sel(edit), std::make_pair(c.start, c.end))

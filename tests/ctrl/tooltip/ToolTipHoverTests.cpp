@@ -112,6 +112,7 @@ TEST_F(ToolTipHover, MovingFromAShownTipToAnotherToolShowsItAfterTheReshowDelay)
 }
 
 TEST_F(ToolTipHover, DelaysAreSetOneByOneOrTogetherAndDefaultsComeBack) {
+    // clang-format off
     struct Case {
         char const * name;
         std::vector<std::pair<UINT, int>> set;
@@ -121,18 +122,11 @@ TEST_F(ToolTipHover, DelaysAreSetOneByOneOrTogetherAndDefaultsComeBack) {
     } const cases[] = {
         {"defaults", {}, 500, 5000, 100},
         {"automatic", {{TTDT_AUTOMATIC, 1000}}, 1000, 10000, 200},
-        {"one by one",
-         {{TTDT_INITIAL, 200}, {TTDT_AUTOPOP, 30000}, {TTDT_RESHOW, 50}},
-         200,
-         30000,
-         50},
-        {"automatic back to the defaults",
-         {{TTDT_AUTOMATIC, 1000}, {TTDT_AUTOMATIC, -1}},
-         500,
-         5000,
-         100},
+        {"one by one", {{TTDT_INITIAL, 200}, {TTDT_AUTOPOP, 30000}, {TTDT_RESHOW, 50}}, 200, 30000, 50},
+        {"automatic back to the defaults", {{TTDT_AUTOMATIC, 1000}, {TTDT_AUTOMATIC, -1}}, 500, 5000, 100},
         {"one back to its default", {{TTDT_AUTOMATIC, 1000}, {TTDT_RESHOW, -1}}, 1000, 10000, 100},
     };
+    // clang-format on
     for (auto const & test : cases) {
         SCOPED_TRACE(test.name);
         MakeTip(0);
@@ -233,14 +227,13 @@ TEST_F(ToolTipHover, DestroyingWindowsWhileATipShows) {
         std::function<void(CWnd & main, CParentRecorder & owner, CToolTip & tip)> destroy;
         bool tooltipLives;
     };
+    // clang-format off
     std::vector<Case> const cases = {
-        {"the tools' window",
-         [](CWnd &, CParentRecorder & owner, CToolTip &) { owner.DestroyWindow(); }, true},
-        {"the tooltip's owner",
-         [](CWnd & main, CParentRecorder &, CToolTip &) { main.DestroyWindow(); }, false},
-        {"the tooltip", [](CWnd &, CParentRecorder &, CToolTip & tip) { tip.DestroyWindow(); },
-         false},
+        {"the tools' window", [](CWnd &, CParentRecorder & owner, CToolTip &) { owner.DestroyWindow(); }, true},
+        {"the tooltip's owner", [](CWnd & main, CParentRecorder &, CToolTip &) { main.DestroyWindow(); }, false},
+        {"the tooltip", [](CWnd &, CParentRecorder &, CToolTip & tip) { tip.DestroyWindow(); }, false},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         CWnd main;

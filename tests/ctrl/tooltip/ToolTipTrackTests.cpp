@@ -28,64 +28,24 @@ TEST_F(ToolTipTrack, ATrackingTipShowsWhileActivatedAtTheTrackPoint) {
         bool shows;
         CPoint topLeft; // checked while it shows
     };
+    // clang-format off
     Step const steps[] = {
         {"a position alone shows nothing", [&] { m_tip->TrackPosition(300, 250); }, {}, false, {}},
-        {"activated",
-         [&] { m_tip->TrackActivate(TRUE, &m_view, 5); },
-         {"5:show"},
-         true,
-         {300, 250}},
-        {"it never hides by itself",
-         [] { CAutomation::AdvanceClock(60000); },
-         {},
-         true,
-         {300, 250}},
-        {"hovering shows nothing meanwhile",
-         [&] {
-             MoveTo({20, 20});
-             CAutomation::AdvanceClock(1000);
-         },
-         {},
-         true,
-         {300, 250}},
+        {"activated", [&] { m_tip->TrackActivate(TRUE, &m_view, 5); }, {"5:show"}, true, {300, 250}},
+        {"it never hides by itself", [] { CAutomation::AdvanceClock(60000); }, {}, true, {300, 250}},
+        {"hovering shows nothing meanwhile", [&] { MoveTo({20, 20}); CAutomation::AdvanceClock(1000); }, {}, true, {300, 250}},
         {"moved", [&] { m_tip->TrackPosition(320, 260); }, {}, true, {320, 260}},
-        {"another tool deactivated",
-         [&] { m_tip->TrackActivate(FALSE, &m_view, 6); },
-         {},
-         true,
-         {320, 260}},
-        {"another tool activated",
-         [&] { m_tip->TrackActivate(TRUE, &m_view, 6); },
-         {"5:pop", "6:show"},
-         true,
-         {320, 260}},
+        {"another tool deactivated", [&] { m_tip->TrackActivate(FALSE, &m_view, 6); }, {}, true, {320, 260}},
+        {"another tool activated", [&] { m_tip->TrackActivate(TRUE, &m_view, 6); }, {"5:pop", "6:show"}, true, {320, 260}},
         {"deactivated", [&] { m_tip->TrackActivate(FALSE, &m_view, 6); }, {"6:pop"}, false, {}},
-        {"a hover tool is no tracking tool",
-         [&] { m_tip->TrackActivate(TRUE, &m_view, 1); },
-         {},
-         false,
-         {}},
-        {"an identifier without a tool",
-         [&] { m_tip->TrackActivate(TRUE, &m_view, 77); },
-         {},
-         false,
-         {}},
-        {"activated again",
-         [&] { m_tip->TrackActivate(TRUE, &m_view, 5); },
-         {"5:show"},
-         true,
-         {320, 260}},
+        {"a hover tool is no tracking tool", [&] { m_tip->TrackActivate(TRUE, &m_view, 1); }, {}, false, {}},
+        {"an identifier without a tool", [&] { m_tip->TrackActivate(TRUE, &m_view, 77); }, {}, false, {}},
+        {"activated again", [&] { m_tip->TrackActivate(TRUE, &m_view, 5); }, {"5:show"}, true, {320, 260}},
         {"popped", [&] { m_tip->Pop(); }, {"5:pop"}, false, {}},
         {"and no longer active", [&] { m_tip->TrackPosition(330, 270); }, {}, false, {}},
-        {"hovering works again",
-         [&] {
-             MoveTo({25, 20});
-             CAutomation::AdvanceClock(500);
-         },
-         {"1:show"},
-         true,
-         Screen({25, 40})},
+        {"hovering works again", [&] { MoveTo({25, 20}); CAutomation::AdvanceClock(500); }, {"1:show"}, true, Screen({25, 40})},
     };
+    // clang-format on
     for (Step const & step : steps) {
         SCOPED_TRACE(step.what);
         step.act();
@@ -107,6 +67,7 @@ TEST_F(ToolTipTrack, TheTooltipPlacesItsTipOnTheScreen) {
     char const * text = "A longer tip text";
     CSize const plain(119 + 10, 13 + 6);
     CSize const balloon(119 + 18, 13 + 14 + 14);
+    // clang-format off
     struct Case {
         char const * name;
         DWORD style;
@@ -118,19 +79,12 @@ TEST_F(ToolTipTrack, TheTooltipPlacesItsTipOnTheScreen) {
         {"plain near the bottom stands above", 0, 0, {300, 590}, CRect({300, 571}, plain)},
         {"plain near the right is moved in", 0, 0, {790, 300}, CRect({800 - 129, 300}, plain)},
         {"balloon hangs from its stem", TTS_BALLOON, 0, {300, 300}, CRect({284, 300}, balloon)},
-        {"balloon near the right lies left of the point",
-         TTS_BALLOON,
-         0,
-         {700, 300},
-         CRect({717 - 137, 300}, balloon)},
-        {"balloon near the bottom stands above",
-         TTS_BALLOON,
-         0,
-         {300, 580},
-         CRect({284, 581 - 41}, balloon)},
+        {"balloon near the right lies left of the point", TTS_BALLOON, 0, {700, 300}, CRect({717 - 137, 300}, balloon)},
+        {"balloon near the bottom stands above", TTS_BALLOON, 0, {300, 580}, CRect({284, 581 - 41}, balloon)},
         {"absolute balloon", TTS_BALLOON, TTF_ABSOLUTE, {300, 300}, CRect({300, 300}, balloon)},
         {"off the screen", TTS_BALLOON, TTF_ABSOLUTE, {-40, 900}, CRect({0, 600 - 41}, balloon)},
     };
+    // clang-format on
     UINT id = 10;
     for (auto const & test : cases) {
         SCOPED_TRACE(test.name);
@@ -148,6 +102,7 @@ TEST_F(ToolTipTrack, TheTooltipPlacesItsTipOnTheScreen) {
 }
 
 TEST_F(ToolTipTrack, ATipIsSizedToItsTextAndTitle) {
+    // clang-format off
     struct Case {
         char const * name;
         DWORD style;
@@ -164,16 +119,11 @@ TEST_F(ToolTipTrack, ATipIsSizedToItsTextAndTitle) {
         {"wrapped as narrow as its lines", 0, 60, TTI_NONE, nullptr, "aaaa bb cc", {35 + 10, 32}},
         {"a wide enough width does not wrap", 0, 300, TTI_NONE, nullptr, "aaaa bb cc", {80, 19}},
         {"a word wider than the width", 0, 30, TTI_NONE, nullptr, "abcdefghij", {80, 19}},
-        {"a title with an icon",
-         0,
-         -1,
-         TTI_INFO,
-         "Title",
-         "Tip",
-         {16 + 6 + 35 + 10, 16 + 4 + 13 + 6}},
+        {"a title with an icon", 0, -1, TTI_INFO, "Title", "Tip", {16 + 6 + 35 + 10, 16 + 4 + 13 + 6}},
         {"a title without an icon", 0, -1, TTI_NONE, "Title", "Tip", {35 + 10, 13 + 4 + 13 + 6}},
         {"a balloon", TTS_BALLOON, -1, TTI_NONE, nullptr, "Tip", {40, 13 + 14 + 14}},
     };
+    // clang-format on
     UINT id = 0;
     for (auto const & test : cases) {
         SCOPED_TRACE(test.name);

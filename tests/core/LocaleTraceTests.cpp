@@ -9,10 +9,8 @@
 #include <thread>
 
 TEST(ThreadLocale, LanguageNamesMapToLocales) {
-    struct Case {
-        char const * name;
-        LCID locale;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * name; LCID locale; } const cases[] = {
         {"de_DE.UTF-8", 1031},
         {"de", 1031},
         {"en_US.UTF-8", 1033},
@@ -27,22 +25,20 @@ TEST(ThreadLocale, LanguageNamesMapToLocales) {
         {"def", 1033},
         {nullptr, 1033},
     };
+    // clang-format on
     for (Case const & c : cases)
         EXPECT_EQ(AfxLocaleFromName(c.name), c.locale) << (c.name ? c.name : "null");
 }
 
 TEST(ThreadLocale, EnvironmentPrecedenceAndPerThreadState) {
-    struct Case {
-        char const * all;
-        char const * messages;
-        char const * lang;
-        LCID locale;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * all; char const * messages; char const * lang; LCID locale; } const cases[] = {
         {"fr_FR", "de_DE", "it_IT", 1036},
         {"", "de_DE", "it_IT", 1031},
         {nullptr, nullptr, "es_ES.UTF-8", 1034},
         {nullptr, nullptr, nullptr, 1033},
     };
+    // clang-format on
     auto set = [](char const * name, char const * value) {
         if (value)
             setenv(name, value, 1);

@@ -24,11 +24,8 @@ std::vector<std::string> Split(char const * text, char separator, UINT limit) {
 } // namespace
 
 TEST(CStringTokenize, KeepsEveryFieldInItsPosition) {
-    struct Case {
-        char const * text;
-        UINT limit;
-        std::vector<std::string> fields;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * text; UINT limit; std::vector<std::string> fields; } const cases[] = {
         {"A||C", 0, {"A", "", "C"}},
         {"", 0, {""}},
         {",", 0, {"", ""}},
@@ -40,6 +37,7 @@ TEST(CStringTokenize, KeepsEveryFieldInItsPosition) {
         {"a,b,c", 1, {"a,b,c"}},
         {"x|y||z", 0, {"x", "y", "", "z"}},
     };
+    // clang-format on
     for (Case const & c : cases) {
         char separator = std::string(c.text).find('|') != std::string::npos ? '|' : ',';
         EXPECT_EQ(Split(c.text, separator, c.limit), c.fields) << c.text << " limit " << c.limit;

@@ -25,16 +25,15 @@ TEST_F(DialogViews, TabAndShiftTabMoveThroughTheViewsTabStopsAndWrapInsideIt) {
     AddEdit(m_main, 20, CRect(400, 10, 500, 30), "outside");
     CAutomation::Click(a);
 
-    struct Step {
-        UINT modifiers;
-        char const * focus;
-    } const steps[] = {
+    // clang-format off
+    struct Step { UINT modifiers; char const * focus; } const steps[] = {
         {0, "d"},
         {0, "a"}, // wraps inside the view, never to the main window's edit
         {CAutomation::modShift, "d"},
         {CAutomation::modShift, "a"},
         {CAutomation::modShift, "d"},
     };
+    // clang-format on
     for (Step const & step : steps) {
         SCOPED_TRACE(step.focus);
         CAutomation::PressKey(VK_TAB, step.modifiers);
@@ -49,6 +48,7 @@ TEST_F(DialogViews, TabAndShiftTabMoveThroughTheViewsTabStopsAndWrapInsideIt) {
 }
 
 TEST_F(DialogViews, ReturnAndEscapeCommandTheViewAndWhatItLeavesGoesToItsParent) {
+    // clang-format off
     struct Case {
         char const * name;
         BOOL viewHandles;
@@ -57,19 +57,11 @@ TEST_F(DialogViews, ReturnAndEscapeCommandTheViewAndWhatItLeavesGoesToItsParent)
     } const cases[] = {
         {"Return handled", TRUE, [](CWnd &) { CAutomation::PressKey(VK_RETURN); }, {"v:command 1"}},
         {"Escape handled", TRUE, [](CWnd &) { CAutomation::PressKey(VK_ESCAPE); }, {"v:command 2"}},
-        {"Return left",
-         FALSE,
-         [](CWnd &) { CAutomation::PressKey(VK_RETURN); },
-         {"v:command 1", "parent:command 1 from a view"}},
-        {"Escape left",
-         FALSE,
-         [](CWnd &) { CAutomation::PressKey(VK_ESCAPE); },
-         {"v:command 2", "parent:command 2 from a view"}},
-        {"other command left",
-         FALSE,
-         [](CWnd & view) { CAutomation::ClickItem(&view, 5); },
-         {"v:command 5"}},
+        {"Return left", FALSE, [](CWnd &) { CAutomation::PressKey(VK_RETURN); }, {"v:command 1", "parent:command 1 from a view"}},
+        {"Escape left", FALSE, [](CWnd &) { CAutomation::PressKey(VK_ESCAPE); }, {"v:command 2", "parent:command 2 from a view"}},
+        {"other command left", FALSE, [](CWnd & view) { CAutomation::ClickItem(&view, 5); }, {"v:command 5"}},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         CCommandRecorderWnd parent("parent");

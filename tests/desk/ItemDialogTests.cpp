@@ -102,6 +102,7 @@ protected:
 } // namespace
 
 TEST_F(ItemDialog, ConfirmingWritesTheItemAndCancellingDoesNot) {
+    // clang-format off
     struct Case {
         char const * name;
         std::function<void(CWnd & dialog)> finish;
@@ -109,24 +110,13 @@ TEST_F(ItemDialog, ConfirmingWritesTheItemAndCancellingDoesNot) {
         char const * stored;
         Lines heard;
     } const cases[] = {
-        {"OK button",
-         [](CWnd & dialog) { CAutomation::ClickItem(&dialog, IDOK); },
-         IDOK,
-         "Bob",
-         {"commit"}},
-        {"Return in the view",
-         [](CWnd &) { CAutomation::PressKey(VK_RETURN); },
-         IDOK,
-         "Bob",
-         {"commit"}},
+        {"OK button", [](CWnd & dialog) { CAutomation::ClickItem(&dialog, IDOK); }, IDOK, "Bob", {"commit"}},
+        {"Return in the view", [](CWnd &) { CAutomation::PressKey(VK_RETURN); }, IDOK, "Bob", {"commit"}},
         {"Escape", [](CWnd &) { CAutomation::PressKey(VK_ESCAPE); }, 0, "Alice", {}},
-        {"Cancel button",
-         [](CWnd & dialog) { CAutomation::ClickItem(&dialog, IDCANCEL); },
-         0,
-         "Alice",
-         {}},
+        {"Cancel button", [](CWnd & dialog) { CAutomation::ClickItem(&dialog, IDCANCEL); }, 0, "Alice", {}},
         {"close box", [](CWnd & dialog) { dialog.SendMessage(WM_CLOSE); }, 0, "Alice", {}},
     };
+    // clang-format on
     for (UINT options : {CViewWnd::optionAutoDelete, 0u}) {
         for (Case const & test : cases) {
             SCOPED_TRACE(std::string(test.name) + (options ? ", view released with its window"

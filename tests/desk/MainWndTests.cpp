@@ -21,14 +21,13 @@ TEST_F(MainWindow, ABalloonModeChangeReachesEveryViewBelowOnceAndNoChangeReaches
     Lines const all = {"v1:balloon mode", "v1a:balloon mode", "v2:balloon mode"};
 
     EXPECT_EQ(m_main.GetBalloonMode(), CMainWnd::balloonOff);
-    struct Step {
-        UINT mode;
-        Lines heard;
-    } const steps[] = {
+    // clang-format off
+    struct Step { UINT mode; Lines heard; } const steps[] = {
         {CMainWnd::balloonHover, all},    {CMainWnd::balloonHover, {}},
         {CMainWnd::balloonTracking, all}, {CMainWnd::balloonOff, all},
         {CMainWnd::balloonOff, {}},
     };
+    // clang-format on
     for (Step const & step : steps) {
         SCOPED_TRACE(step.mode);
         Heard().clear();

@@ -126,16 +126,15 @@ TEST_F(MultiView, TheViewsFillTheDisplayAreaAndFollowTheSize) {
     ASSERT_TRUE(multi->Create(&m_main, CRect(0, 0, 300, 200), 5));
     CAutomation::Pump();
 
-    struct Step {
-        CRect rect;
-        UINT style;
-    } const steps[] = {
+    // clang-format off
+    struct Step { CRect rect; UINT style; } const steps[] = {
         {CRect(0, 0, 300, 200), CMultiViewWnd::tabStyleTop},
         {CRect(20, 30, 520, 380), CMultiViewWnd::tabStyleTop},
         {CRect(20, 30, 520, 380), CMultiViewWnd::tabStyleNone},
         {CRect(0, 0, 250, 150), CMultiViewWnd::tabStyleNone},
         {CRect(0, 0, 250, 150), CMultiViewWnd::tabStyleTop},
     };
+    // clang-format on
     for (Step const & step : steps) {
         SCOPED_TRACE(step.rect.Width());
         multi->MoveWindow(step.rect);

@@ -11,15 +11,13 @@ TEST_F(Views, AttachStoresTheItemThenCallsOnAttachWithOrWithoutAWindow) {
     CNamedItem b("b");
     auto * view = new CTestView("v");
     view->SetOptions(CViewWnd::optionAutoDelete);
-    struct Step {
-        bool createFirst;
-        CNamedItem * item;
-        char const * heard;
-    } const steps[] = {
+    // clang-format off
+    struct Step { bool createFirst; CNamedItem * item; char const * heard; } const steps[] = {
         {false, &a, "v:attach a without window"}, {true, &b, "v:attach b with window"},
         {false, &b, "v:attach b with window"}, // the same item again rebinds again
         {false, &a, "v:attach a with window"},    {false, nullptr, "v:attach none with window"},
     };
+    // clang-format on
     for (Step const & step : steps) {
         SCOPED_TRACE(step.heard);
         if (step.createFirst) {
@@ -102,11 +100,8 @@ TEST_F(Views, SetCurrentTellsTheViewsThatLoseAndGainAndForgetsDestroyedViews) {
     CAutomation::Pump();
     Heard().clear();
 
-    struct Step {
-        CTestView * view;
-        BOOL current;
-        Lines heard;
-    } const steps[] = {
+    // clang-format off
+    struct Step { CTestView * view; BOOL current; Lines heard; } const steps[] = {
         {v1, TRUE, {"v1:current"}},
         {v1, TRUE, {}},
         {v2, FALSE, {}}, // not the current one
@@ -115,6 +110,7 @@ TEST_F(Views, SetCurrentTellsTheViewsThatLoseAndGainAndForgetsDestroyedViews) {
         {v1, TRUE, {"v1:current"}}, // nobody was current
         {v3, TRUE, {"v1:not current", "v3:current"}},
     };
+    // clang-format on
     for (Step const & step : steps) {
         SCOPED_TRACE(step.view->m_name + (step.current ? " on" : " off"));
         Heard().clear();

@@ -24,6 +24,7 @@ int SelectedLength(CWnd * edit) {
 } // namespace
 
 TEST_F(Dialog, ExecuteReturnsTheCodeTheDialogEndedWith) {
+    // clang-format off
     struct Case {
         char const * name;
         CAutomation::ModalAction action;
@@ -33,19 +34,11 @@ TEST_F(Dialog, ExecuteReturnsTheCodeTheDialogEndedWith) {
         {"Return", CAutomation::Confirm(), IDOK, {"command 1", "ok"}},
         {"Escape", CAutomation::Cancel(), 0, {"command 2", "cancel"}},
         {"OK clicked", CAutomation::ClickButton(IDOK), IDOK, {"focus 1", "command 1", "ok"}},
-        {"Cancel clicked",
-         CAutomation::ClickButton(IDCANCEL),
-         0,
-         {"focus 2", "command 2", "cancel"}},
-        {"close box",
-         [](CWnd & dialog) { dialog.SendMessage(WM_CLOSE); },
-         0,
-         {"command 2", "cancel"}},
-        {"EndDialog(42)",
-         CAutomation::ClickButton(CRecordingDialog::idEnd),
-         42,
-         {"focus 12", "command 12"}},
+        {"Cancel clicked", CAutomation::ClickButton(IDCANCEL), 0, {"focus 2", "command 2", "cancel"}},
+        {"close box", [](CWnd & dialog) { dialog.SendMessage(WM_CLOSE); }, 0, {"command 2", "cancel"}},
+        {"EndDialog(42)", CAutomation::ClickButton(CRecordingDialog::idEnd), 42, {"focus 12", "command 12"}},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         CRecordingDialog dialog;

@@ -92,11 +92,8 @@ TEST_F(FileDialog, ShowsTheFoldersAndTheFilesOfTheChosenFilter) {
 }
 
 TEST_F(FileDialog, FilterTextsChooseTheFilesShown) {
-    struct Case {
-        char const * filter;
-        char const * shownAs;
-        Names files;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * filter; char const * shownAs; Names files; } const cases[] = {
         {"", "All files", {"a.txt", "b.csv", "c.log", "Readme.TXT"}},
         {"Logs|*.LOG", "Logs", {"c.log"}},
         {"Text|*.txt|", "Text", {"a.txt", "Readme.TXT"}},
@@ -107,6 +104,7 @@ TEST_F(FileDialog, FilterTextsChooseTheFilesShown) {
         {"Set|[bc].*", "Set", {"b.csv", "c.log"}},
         {"||Csv|*.csv", "Csv", {"b.csv"}},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.filter);
         CFileDialog dialog;
@@ -154,32 +152,17 @@ TEST_F(FileDialog, FoldersAreEnteredByDoubleClickReturnOrName) {
 }
 
 TEST_F(FileDialog, OKChoosesTheFileNamedOrPicked) {
-    struct Case {
-        char const * name;
-        CAutomation::ModalAction action;
-        std::string chosen;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * name; CAutomation::ModalAction action; std::string chosen; } const cases[] = {
         {"typed", CAutomation::TypeAndConfirm("b.csv"), m_tree / "b.csv"},
         {"typed with blanks", CAutomation::TypeAndConfirm("  c.log "), m_tree / "c.log"},
-        {"typed path", CAutomation::TypeAndConfirm((m_tree / "alpha/inner.txt").c_str()),
-         m_tree / "alpha/inner.txt"},
+        {"typed path", CAutomation::TypeAndConfirm((m_tree / "alpha/inner.txt").c_str()), m_tree / "alpha/inner.txt"},
         {"typed relative path", CAutomation::TypeAndConfirm("beta/b2.txt"), m_tree / "beta/b2.txt"},
-        {"double-clicked",
-         [](CWnd & modal) { ClickEntry(modal, CFileDialog::idFiles, "Readme.TXT", true); },
-         m_tree / "Readme.TXT"},
-        {"clicked, then OK",
-         [](CWnd & modal) {
-             ClickEntry(modal, CFileDialog::idFiles, "b.csv");
-             CAutomation::ClickItem(&modal, IDOK);
-         },
-         m_tree / "b.csv"},
-        {"clicked, then Return in the list",
-         [](CWnd & modal) {
-             ClickEntry(modal, CFileDialog::idFiles, "a.txt");
-             CAutomation::PressKey(VK_RETURN);
-         },
-         m_tree / "a.txt"},
+        {"double-clicked", [](CWnd & modal) { ClickEntry(modal, CFileDialog::idFiles, "Readme.TXT", true); }, m_tree / "Readme.TXT"},
+        {"clicked, then OK", [](CWnd & modal) { ClickEntry(modal, CFileDialog::idFiles, "b.csv"); CAutomation::ClickItem(&modal, IDOK); }, m_tree / "b.csv"},
+        {"clicked, then Return in the list", [](CWnd & modal) { ClickEntry(modal, CFileDialog::idFiles, "a.txt"); CAutomation::PressKey(VK_RETURN); }, m_tree / "a.txt"},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         COpenFileDialog dialog;
@@ -193,19 +176,13 @@ TEST_F(FileDialog, OKChoosesTheFileNamedOrPicked) {
 }
 
 TEST_F(FileDialog, AMissingFileIsRefusedByTheOpenDialogOnly) {
-    struct Case {
-        char const * name;
-        bool open;
-        char const * typed;
-        std::string told;
-    } const cases[] = {
-        {"open, missing file", true, "nope.txt",
-         "The file " + (m_tree / "nope.txt") + " was not found."},
-        {"open, missing folder", true, "gone/x.txt",
-         "The file " + (m_tree / "gone/x.txt") + " was not found."},
-        {"any, missing folder", false, "gone/x.txt",
-         "The folder " + (m_tree / "gone") + " does not exist."},
+    // clang-format off
+    struct Case { char const * name; bool open; char const * typed; std::string told; } const cases[] = {
+        {"open, missing file", true, "nope.txt", "The file " + (m_tree / "nope.txt") + " was not found."},
+        {"open, missing folder", true, "gone/x.txt", "The file " + (m_tree / "gone/x.txt") + " was not found."},
+        {"any, missing folder", false, "gone/x.txt", "The folder " + (m_tree / "gone") + " does not exist."},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         CAutomation::ClearMessageBoxTexts();
@@ -268,17 +245,15 @@ TEST_F(FileDialog, LastPathsAreRememberedPerKeyAcrossRuns) {
                             std::filesystem::directory_iterator()),
               1);
     // The next run: new objects find the folders again.
-    struct Case {
-        char const * key;
-        bool found;
-        std::string folder;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * key; bool found; std::string folder; } const cases[] = {
         {"key one", true, m_tree / "alpha"},
         {odd, true, m_tree / "beta"},
         {"", true, m_tree / "beta"},
         {"key", false, std::filesystem::current_path().string()},
         {"weird", false, std::filesystem::current_path().string()},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.key);
         COpenFileDialog next;
@@ -303,15 +278,13 @@ TEST_F(FileDialog, LastPathsAreRememberedPerKeyAcrossRuns) {
 }
 
 TEST_F(FileDialog, TheLastPathsFileLivesInTheUsersConfiguration) {
-    struct Case {
-        char const * config;
-        char const * home;
-        std::string file;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * config; char const * home; std::string file; } const cases[] = {
         {"xdg", "home", m_tree / "xdg/vantorui/lastpaths"},
         {nullptr, "home", m_tree / "home/.config/vantorui/lastpaths"},
         {"", "home", m_tree / "home/.config/vantorui/lastpaths"},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.file);
         std::string const config = test.config && *test.config ? m_tree / test.config : "";
@@ -383,6 +356,7 @@ TEST_F(FileDialog, AnUnreadableFolderShowsNothing) {
 }
 
 TEST_F(FileDialog, TextsSpeakTheThreadsLanguage) {
+    // clang-format off
     struct Case {
         LCID language;
         char const * caption;
@@ -390,14 +364,12 @@ TEST_F(FileDialog, TextsSpeakTheThreadsLanguage) {
         char const * allFiles;
     } const cases[] = {
         {LANG_ID_ENGLISH, "Open", "Cancel", "All files"},
-        {LANG_ID_GERMAN,
-         "\xC3\x96"
-         "ffnen",
-         "Abbrechen", "Alle Dateien"},
+        {LANG_ID_GERMAN, "\xC3\x96" "ffnen", "Abbrechen", "Alle Dateien"},
         {LANG_ID_SPANISH, "Abrir", "Cancelar", "Todos los archivos"},
         {LANG_ID_FRENCH, "Ouvrir", "Annuler", "Tous les fichiers"},
         {LANG_ID_ITALIAN, "Apri", "Annulla", "Tutti i file"},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.language);
         LocaleScope language(test.language);

@@ -103,14 +103,13 @@ TEST_F(FolderBrowser, ItsCallbackPreselectsAFolderThatIsThenConfirmed) {
 }
 
 TEST_F(FolderBrowser, APathThatIsNoFolderSelectsNothing) {
-    struct Case {
-        char const * name;
-        std::string path;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * name; std::string path; } const cases[] = {
         {"empty", ""},
         {"missing", m_tree / "missing"},
         {"a file", m_tree / "file.txt"},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         g_heard = Heard();
@@ -131,6 +130,7 @@ TEST_F(FolderBrowser, APathThatIsNoFolderSelectsNothing) {
 
 TEST_F(FolderBrowser, TheUserChoosesByListOrByPath) {
     std::filesystem::path const root(m_tree.Root());
+    // clang-format off
     struct Case {
         char const * name;
         CAutomation::ModalAction action;
@@ -138,39 +138,13 @@ TEST_F(FolderBrowser, TheUserChoosesByListOrByPath) {
         std::string display;
     } const cases[] = {
         {"preselected, then OK", CAutomation::ClickButton(IDOK), m_tree / "beta", "beta"},
-        {"clicked, then OK",
-         [](CWnd & modal) {
-             ClickEntry(modal, idFolders, "alpha");
-             CAutomation::ClickItem(&modal, IDOK);
-         },
-         m_tree / "alpha", "alpha"},
-        {"entered by double click, then Return",
-         [](CWnd & modal) {
-             ClickEntry(modal, idFolders, "alpha", true);
-             EXPECT_EQ(Entries(modal, idFolders), (Names{"..", "deep"}));
-             EXPECT_EQ(Text(modal, idPath), "");
-             CAutomation::PressKey(VK_RETURN);
-         },
-         m_tree / "alpha", "alpha"},
-        {"up by double click",
-         [](CWnd & modal) {
-             ClickEntry(modal, idFolders, "..", true);
-             CAutomation::PressKey(VK_RETURN);
-         },
-         root.parent_path().string(), root.parent_path().filename().string()},
-        {"a path typed, from the folder shown",
-         [](CWnd & modal) {
-             FocusField(modal, idPath);
-             CAutomation::TypeAndConfirm("alpha/deep/")(modal);
-         },
-         m_tree / "alpha/deep", "deep"},
-        {"a hidden folder typed",
-         [](CWnd & modal) {
-             FocusField(modal, idPath);
-             CAutomation::TypeAndConfirm(".hidden")(modal);
-         },
-         m_tree / ".hidden", ".hidden"},
+        {"clicked, then OK", [](CWnd & modal) { ClickEntry(modal, idFolders, "alpha"); CAutomation::ClickItem(&modal, IDOK); }, m_tree / "alpha", "alpha"},
+        {"entered by double click, then Return", [](CWnd & modal) { ClickEntry(modal, idFolders, "alpha", true); EXPECT_EQ(Entries(modal, idFolders), (Names{"..", "deep"})); EXPECT_EQ(Text(modal, idPath), ""); CAutomation::PressKey(VK_RETURN); }, m_tree / "alpha", "alpha"},
+        {"up by double click", [](CWnd & modal) { ClickEntry(modal, idFolders, "..", true); CAutomation::PressKey(VK_RETURN); }, root.parent_path().string(), root.parent_path().filename().string()},
+        {"a path typed, from the folder shown", [](CWnd & modal) { FocusField(modal, idPath); CAutomation::TypeAndConfirm("alpha/deep/")(modal); }, m_tree / "alpha/deep", "deep"},
+        {"a hidden folder typed", [](CWnd & modal) { FocusField(modal, idPath); CAutomation::TypeAndConfirm(".hidden")(modal); }, m_tree / ".hidden", ".hidden"},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         CAutomation::OnNextModal(test.action);
@@ -205,16 +179,14 @@ TEST_F(FolderBrowser, ARootKeepsTheBrowserInItsTree) {
         root = Browse(m_tree / "alpha");
         ASSERT_NE(root, nullptr);
     }
-    struct Case {
-        std::string preselect;
-        LRESULT selected;
-        Names shown;
-    } const cases[] = {
+    // clang-format off
+    struct Case { std::string preselect; LRESULT selected; Names shown; } const cases[] = {
         {"", FALSE, {"deep"}},
         {m_tree / "alpha/deep", TRUE, {"deep"}},
         {m_tree / "beta", FALSE, {"deep"}},
         {m_tree.Root(), FALSE, {"deep"}},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.preselect);
         g_heard = Heard();

@@ -88,35 +88,21 @@ TEST_F(PickList, OpensWithTheEntriesAndTheStoredOneSelected) {
 }
 
 TEST_F(PickList, TheDerivedMapDecidesHowItEnds) {
+    // clang-format off
     struct Case {
         char const * name;
         CAutomation::ModalAction action;
         int code;
         unsigned long data;
     } const cases[] = {
-        {"Down and Return",
-         [](CWnd &) {
-             CAutomation::PressKey(VK_DOWN);
-             CAutomation::PressKey(VK_RETURN);
-         },
-         1, 5},
+        {"Down and Return", [](CWnd &) { CAutomation::PressKey(VK_DOWN); CAutomation::PressKey(VK_RETURN); }, 1, 5},
         {"double click", [](CWnd & modal) { ClickEntry(modal, 100, "Auto", true); }, 1, 0},
         {"OK clicked", CAutomation::ClickButton(IDOK), 1, 2},
-        {"Escape after a change",
-         [](CWnd &) {
-             CAutomation::PressKey(VK_UP);
-             CAutomation::PressKey(VK_ESCAPE);
-         },
-         0, 2},
+        {"Escape after a change", [](CWnd &) { CAutomation::PressKey(VK_UP); CAutomation::PressKey(VK_ESCAPE); }, 0, 2},
         {"close box", [](CWnd & modal) { modal.SendMessage(WM_CLOSE); }, 0, 2},
-        {"Tab to Cancel and Return",
-         [](CWnd &) {
-             CAutomation::PressKey(VK_TAB);
-             CAutomation::PressKey(VK_TAB);
-             CAutomation::PressKey(VK_RETURN);
-         },
-         0, 2},
+        {"Tab to Cancel and Return", [](CWnd &) { CAutomation::PressKey(VK_TAB); CAutomation::PressKey(VK_TAB); CAutomation::PressKey(VK_RETURN); }, 0, 2},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         CListPickDlg dialog("Mode", g_modes, 2);
@@ -127,15 +113,13 @@ TEST_F(PickList, TheDerivedMapDecidesHowItEnds) {
 }
 
 TEST_F(PickList, TheTemplateFollowsTheThreadsLanguage) {
-    struct Case {
-        LCID language;
-        char const * group;
-        char const * cancel;
-    } const cases[] = {
+    // clang-format off
+    struct Case { LCID language; char const * group; char const * cancel; } const cases[] = {
         {LANG_ID_ENGLISH, "&Options", "Cancel"},    {LANG_ID_GERMAN, "&Optionen", "Abbrechen"},
         {LANG_ID_SPANISH, "&Opciones", "Cancelar"}, {LANG_ID_FRENCH, "&Options...", "Annuler"},
         {LANG_ID_ITALIAN, "&Opzioni", "Annulla"},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.language);
         LocaleScope language(test.language);

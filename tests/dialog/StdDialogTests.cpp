@@ -95,14 +95,13 @@ TEST_F(StdDialog, ControlsAreObjectsOfTheirClasses) {
     dialog.UseTemplate("TabOrder");
     int const panelsBefore = g_panelsMade;
     CAutomation::OnNextModal([](CWnd & modal) {
-        struct Case {
-            UINT id;
-            CRuntimeClass const * cls;
-        } const cases[] = {
+        // clang-format off
+        struct Case { UINT id; CRuntimeClass const * cls; } const cases[] = {
             {20, CStatic::AfxStaticClassInfo()}, {10, CEditCtrl::AfxStaticClassInfo()},
             {11, CButton::AfxStaticClassInfo()}, {1, CButton::AfxStaticClassInfo()},
             {21, CWnd::AfxStaticClassInfo()},
         };
+        // clang-format on
         for (Case const & test : cases) {
             CWnd * control = modal.GetDlgItem(test.id);
             ASSERT_NE(control, nullptr) << test.id;
@@ -157,15 +156,13 @@ TEST_F(StdDialog, TabWalksTheTabStopsAndReturnPressesTheDefaultButton) {
 }
 
 TEST_F(StdDialog, ATemplateThatCannotBeBuiltIsRefusedAsAWhole) {
-    struct Case {
-        char const * name;
-        char const * traced;
-        char const * told;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * name; char const * traced; char const * told; } const cases[] = {
         {"UNKNOWNCLASS", "NoSuchWindowClass",
          "The dialog cannot be shown: the window class NoSuchWindowClass is unknown."},
         {"NoSuchTemplate", "NoSuchTemplate", "The dialog NoSuchTemplate cannot be shown."},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         CAutomation::ClearMessageBoxTexts();

@@ -66,6 +66,7 @@ TEST_F(StringDialog, OpensWithCaptionPromptAndTheWholeTextSelected) {
 }
 
 TEST_F(StringDialog, ConfirmingGivesTheTextTypedAndCancellingTheOneItOpenedWith) {
+    // clang-format off
     struct Case {
         char const * name;
         CAutomation::ModalAction action;
@@ -74,20 +75,11 @@ TEST_F(StringDialog, ConfirmingGivesTheTextTypedAndCancellingTheOneItOpenedWith)
     } const cases[] = {
         {"typed and Return", CAutomation::TypeAndConfirm("7.25"), IDOK, "7.25"},
         {"OK unchanged", CAutomation::ClickButton(IDOK), IDOK, "12.50"},
-        {"typed and Escape",
-         [](CWnd &) {
-             CAutomation::TypeText("99");
-             CAutomation::PressKey(VK_ESCAPE);
-         },
-         0, "12.50"},
-        {"typed and Cancel clicked",
-         [](CWnd & modal) {
-             CAutomation::TypeText("99");
-             CAutomation::ClickItem(&modal, IDCANCEL);
-         },
-         0, "12.50"},
+        {"typed and Escape", [](CWnd &) { CAutomation::TypeText("99"); CAutomation::PressKey(VK_ESCAPE); }, 0, "12.50"},
+        {"typed and Cancel clicked", [](CWnd & modal) { CAutomation::TypeText("99"); CAutomation::ClickItem(&modal, IDCANCEL); }, 0, "12.50"},
         {"emptied and OK", CAutomation::TypeAndConfirm("\b"), IDOK, ""},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         CStringDialog dialog("Edit Value", "Voltage", "12.50", 10);
@@ -128,6 +120,7 @@ TEST_F(StringDialog, ARefusedTextIsKeptWhenTheUserCancels) {
 }
 
 TEST_F(StringDialog, TheLengthLimitCountsCharactersTheUserTypes) {
+    // clang-format off
     struct Case {
         char const * initial;
         UINT limit;
@@ -135,13 +128,11 @@ TEST_F(StringDialog, TheLengthLimitCountsCharactersTheUserTypes) {
         char const * result;
     } const cases[] = {
         {"", 4, "123456", "1234"},
-        {"", 4,
-         "\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F"
-         "x",
-         "\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F"},
+        {"", 4, "\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F" "x", "\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F"},
         {"abcdefgh", 4, "", "abcdefgh"}, // the program's text is shown whole
-        {"abcdefgh", 4, "xyz", "xyz"},   // and replaced by what the user types
+        {"abcdefgh", 4, "xyz", "xyz"}, // and replaced by what the user types
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.typed);
         CStringDialog dialog("Caption", "Prompt", test.initial, test.limit);
@@ -159,15 +150,13 @@ TEST_F(StringDialog, TheLengthLimitCountsCharactersTheUserTypes) {
 }
 
 TEST_F(StringDialog, ButtonsSpeakTheThreadsLanguage) {
-    struct Case {
-        LCID language;
-        char const * ok;
-        char const * cancel;
-    } const cases[] = {
+    // clang-format off
+    struct Case { LCID language; char const * ok; char const * cancel; } const cases[] = {
         {LANG_ID_ENGLISH, "OK", "Cancel"},        {LANG_ID_GERMAN, "OK", "Abbrechen"},
         {LANG_ID_SPANISH, "Aceptar", "Cancelar"}, {LANG_ID_FRENCH, "OK", "Annuler"},
         {LANG_ID_ITALIAN, "OK", "Annulla"},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.language);
         LocaleScope language(test.language);

@@ -71,50 +71,22 @@ struct StrokeCase {
 };
 
 TEST(KeyMap, ModifiersAreBroughtInLineBeforeTheKey) {
+    // clang-format off
     StrokeCase const cases[] = {
         {"plain Tab", SDLK_TAB, KMOD_NONE, true, 0, {{VK_TAB, true}}},
         {"Tab released", SDLK_TAB, KMOD_NONE, false, 0, {{VK_TAB, false}}},
         {"Shift+Tab with Shift already down", SDLK_TAB, KMOD_LSHIFT, true, shift, {{VK_TAB, true}}},
-        {"Shift+Tab when Shift went down unseen",
-         SDLK_TAB,
-         KMOD_RSHIFT,
-         true,
-         0,
-         {{VK_SHIFT, true}, {VK_TAB, true}}},
-        {"Ctrl+Home when Ctrl went down unseen",
-         SDLK_HOME,
-         KMOD_LCTRL,
-         true,
-         0,
-         {{VK_CONTROL, true}, {VK_HOME, true}}},
-        {"Home after Ctrl was released unseen",
-         SDLK_HOME,
-         KMOD_NONE,
-         true,
-         control,
-         {{VK_CONTROL, false}, {VK_HOME, true}}},
+        {"Shift+Tab when Shift went down unseen", SDLK_TAB, KMOD_RSHIFT, true, 0, {{VK_SHIFT, true}, {VK_TAB, true}}},
+        {"Ctrl+Home when Ctrl went down unseen", SDLK_HOME, KMOD_LCTRL, true, 0, {{VK_CONTROL, true}, {VK_HOME, true}}},
+        {"Home after Ctrl was released unseen", SDLK_HOME, KMOD_NONE, true, control, {{VK_CONTROL, false}, {VK_HOME, true}}},
         {"Shift pressed", SDLK_LSHIFT, KMOD_LSHIFT, true, 0, {{VK_SHIFT, true}}},
         {"Shift released", SDLK_LSHIFT, KMOD_NONE, false, shift, {{VK_SHIFT, false}}},
         {"one Shift released while the other is held", SDLK_LSHIFT, KMOD_RSHIFT, false, shift, {}},
-        {"Ctrl pressed while Shift is held",
-         SDLK_LCTRL,
-         KMOD_LSHIFT | KMOD_LCTRL,
-         true,
-         shift,
-         {{VK_CONTROL, true}}},
-        {"Caps and Num Lock are no held modifiers",
-         SDLK_END,
-         KMOD_CAPS | KMOD_NUM,
-         true,
-         0,
-         {{VK_END, true}}},
-        {"a key without virtual key still syncs",
-         SDLK_COMMA,
-         KMOD_LALT,
-         true,
-         0,
-         {{VK_MENU, true}}},
+        {"Ctrl pressed while Shift is held", SDLK_LCTRL, KMOD_LSHIFT | KMOD_LCTRL, true, shift, {{VK_CONTROL, true}}},
+        {"Caps and Num Lock are no held modifiers", SDLK_END, KMOD_CAPS | KMOD_NUM, true, 0, {{VK_END, true}}},
+        {"a key without virtual key still syncs", SDLK_COMMA, KMOD_LALT, true, 0, {{VK_MENU, true}}},
     };
+    // clang-format on
     for (StrokeCase const & c : cases)
         EXPECT_EQ(CSDLKeyMap::Strokes(c.sym, c.mod, c.down, c.held), c.strokes) << c.name;
 }
@@ -126,6 +98,7 @@ struct TextCase {
 };
 
 TEST(KeyMap, TextBecomesOneCodePointPerCharacter) {
+    // clang-format off
     TextCase const cases[] = {
         {"ASCII", "ab1", {'a', 'b', '1'}},
         {"e acute", "\xC3\xA9", {0xE9}},
@@ -133,15 +106,13 @@ TEST(KeyMap, TextBecomesOneCodePointPerCharacter) {
         {"outside the basic plane", "\xF0\x9F\x98\x80", {0x1F600}},
         {"mixed", "a\xC3\xA9z", {'a', 0xE9, 'z'}},
         {"empty", "", {}},
-        {"stray continuation byte",
-         "\x80"
-         "a",
-         {0xFFFD, 'a'}},
+        {"stray continuation byte", "\x80" "a", {0xFFFD, 'a'}},
         {"truncated sequence", "\xE2\x82", {0xFFFD, 0xFFFD}},
         {"overlong slash", "\xC0\xAF", {0xFFFD, 0xFFFD}},
         {"surrogate", "\xED\xA0\x80", {0xFFFD, 0xFFFD, 0xFFFD}},
         {"beyond U+10FFFF", "\xF4\x90\x80\x80", {0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD}},
     };
+    // clang-format on
     for (TextCase const & c : cases)
         EXPECT_EQ(CSDLKeyMap::CodePoints(c.text), c.points) << c.name;
     EXPECT_TRUE(CSDLKeyMap::CodePoints(nullptr).empty());

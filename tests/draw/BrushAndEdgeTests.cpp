@@ -195,21 +195,16 @@ TEST_P(Edge, LinesTakeTheStandardColours) {
 }
 
 using S = CStdTools;
-INSTANTIATE_TEST_SUITE_P(
-    DrawEdge, Edge,
-    testing::Values(EdgeCase{"Sunken", EDGE_SUNKEN, BF_RECT, S::color3DShadow, S::color3DDarkShadow,
-                             S::color3DHighlight, S::color3DLight},
-                    EdgeCase{"Raised", EDGE_RAISED, BF_RECT, S::color3DLight, S::color3DHighlight,
-                             S::color3DDarkShadow, S::color3DShadow},
-                    EdgeCase{"Etched", EDGE_ETCHED, BF_RECT, S::color3DShadow, S::color3DHighlight,
-                             S::color3DHighlight, S::color3DShadow},
-                    EdgeCase{"Bump", EDGE_BUMP, BF_RECT, S::color3DLight, S::color3DDarkShadow,
-                             S::color3DDarkShadow, S::color3DLight},
-                    EdgeCase{"SoftRaised", EDGE_RAISED, BF_RECT | BF_SOFT, S::color3DHighlight,
-                             S::color3DLight, S::color3DDarkShadow, S::color3DShadow},
-                    EdgeCase{"SoftSunken", EDGE_SUNKEN, BF_RECT | BF_SOFT, S::color3DDarkShadow,
-                             S::color3DShadow, S::color3DHighlight, S::color3DLight}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(DrawEdge, Edge, testing::Values(
+    EdgeCase{"Sunken", EDGE_SUNKEN, BF_RECT, S::color3DShadow, S::color3DDarkShadow, S::color3DHighlight, S::color3DLight},
+    EdgeCase{"Raised", EDGE_RAISED, BF_RECT, S::color3DLight, S::color3DHighlight, S::color3DDarkShadow, S::color3DShadow},
+    EdgeCase{"Etched", EDGE_ETCHED, BF_RECT, S::color3DShadow, S::color3DHighlight, S::color3DHighlight, S::color3DShadow},
+    EdgeCase{"Bump", EDGE_BUMP, BF_RECT, S::color3DLight, S::color3DDarkShadow, S::color3DDarkShadow, S::color3DLight},
+    EdgeCase{"SoftRaised", EDGE_RAISED, BF_RECT | BF_SOFT, S::color3DHighlight, S::color3DLight, S::color3DDarkShadow, S::color3DShadow},
+    EdgeCase{"SoftSunken", EDGE_SUNKEN, BF_RECT | BF_SOFT, S::color3DDarkShadow, S::color3DShadow, S::color3DHighlight, S::color3DLight}),
     [](testing::TestParamInfo<EdgeCase> const & info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(DrawEdge, OnlyTheNamedSidesAndAdjustShrinksByTheirWidth) {
     struct Case {

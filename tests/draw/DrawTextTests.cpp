@@ -38,52 +38,29 @@ TEST_P(HeadlessLines, BreakAsExpected) {
         EXPECT_EQ(surface.texts[i].at.y, static_cast<LONG>(i) * ch) << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DrawText, HeadlessLines,
-    testing::Values(
-        LineCase{"BreaksBeforeTheWordThatPassesTheSide",
-                 "one two three",
-                 10 * cw,
-                 DT_WORDBREAK,
-                 {"one two", "three"}},
-        LineCase{"AWordThatFillsTheLineExactlyStays",
-                 "alpha beta",
-                 5 * cw,
-                 DT_WORDBREAK,
-                 {"alpha", "beta"}},
-        LineCase{"OneCellLessMovesTheWord", "ab cd", 4 * cw, DT_WORDBREAK, {"ab", "cd"}},
-        LineCase{"ExactWidthKeepsOneLine", "ab cd", 5 * cw, DT_WORDBREAK, {"ab cd"}},
-        LineCase{
-            "TooLongWordStandsAlone", "toolongword x", 3 * cw, DT_WORDBREAK, {"toolongword", "x"}},
-        LineCase{"BlanksAtTheBreakGo", "one   two", 4 * cw, DT_WORDBREAK, {"one", "two"}},
-        LineCase{"LeadingBlanksStay", "  lead", 40 * cw, DT_WORDBREAK, {"  lead"}},
-        LineCase{"NewlinesBreak", "a\nb c", 40 * cw, DT_WORDBREAK, {"a", "b c"}},
-        LineCase{"NewlinesBreakWithoutWordBreak", "a\n\nb", 1 * cw, 0, {"a", "", "b"}},
-        LineCase{"CarriageReturnsGo", "a\r\nb", 40 * cw, 0, {"a", "b"}},
-        LineCase{"NoWordBreakNoWrap", "one two three", 2 * cw, 0, {"one two three"}},
-        LineCase{
-            "SingleLineKeepsOneLine", "a b\nc", 1 * cw, DT_SINGLELINE | DT_WORDBREAK, {"a b\nc"}},
-        LineCase{"PrefixesAreNotMeasured", "&ab &&c", 5 * cw, DT_WORDBREAK, {"ab &c"}},
-        LineCase{
-            "PrefixesAreNotMeasuredButCount", "&abc def", 6 * cw, DT_WORDBREAK, {"abc", "def"}},
-        LineCase{"NoPrefixKeepsAmpersands", "A && &B", 40 * cw, DT_NOPREFIX, {"A && &B"}},
-        LineCase{"EndEllipsisCutsToFit",
-                 "abcdefghij",
-                 7 * cw,
-                 DT_SINGLELINE | DT_END_ELLIPSIS,
-                 {"abcd..."}},
-        LineCase{"WordEllipsisCutsToFit",
-                 "abcdefghij",
-                 8 * cw,
-                 DT_SINGLELINE | DT_WORD_ELLIPSIS,
-                 {"abcde..."}},
-        LineCase{"EllipsisLeavesFittingTextAlone",
-                 "abc",
-                 3 * cw,
-                 DT_SINGLELINE | DT_END_ELLIPSIS,
-                 {"abc"}},
-        LineCase{"EmptyTextHasNoLines", "", 40 * cw, DT_WORDBREAK, {}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(DrawText, HeadlessLines, testing::Values(
+    LineCase{"BreaksBeforeTheWordThatPassesTheSide", "one two three", 10 * cw, DT_WORDBREAK, {"one two", "three"}},
+    LineCase{"AWordThatFillsTheLineExactlyStays", "alpha beta", 5 * cw, DT_WORDBREAK, {"alpha", "beta"}},
+    LineCase{"OneCellLessMovesTheWord", "ab cd", 4 * cw, DT_WORDBREAK, {"ab", "cd"}},
+    LineCase{"ExactWidthKeepsOneLine", "ab cd", 5 * cw, DT_WORDBREAK, {"ab cd"}},
+    LineCase{"TooLongWordStandsAlone", "toolongword x", 3 * cw, DT_WORDBREAK, {"toolongword", "x"}},
+    LineCase{"BlanksAtTheBreakGo", "one   two", 4 * cw, DT_WORDBREAK, {"one", "two"}},
+    LineCase{"LeadingBlanksStay", "  lead", 40 * cw, DT_WORDBREAK, {"  lead"}},
+    LineCase{"NewlinesBreak", "a\nb c", 40 * cw, DT_WORDBREAK, {"a", "b c"}},
+    LineCase{"NewlinesBreakWithoutWordBreak", "a\n\nb", 1 * cw, 0, {"a", "", "b"}},
+    LineCase{"CarriageReturnsGo", "a\r\nb", 40 * cw, 0, {"a", "b"}},
+    LineCase{"NoWordBreakNoWrap", "one two three", 2 * cw, 0, {"one two three"}},
+    LineCase{"SingleLineKeepsOneLine", "a b\nc", 1 * cw, DT_SINGLELINE | DT_WORDBREAK, {"a b\nc"}},
+    LineCase{"PrefixesAreNotMeasured", "&ab &&c", 5 * cw, DT_WORDBREAK, {"ab &c"}},
+    LineCase{"PrefixesAreNotMeasuredButCount", "&abc def", 6 * cw, DT_WORDBREAK, {"abc", "def"}},
+    LineCase{"NoPrefixKeepsAmpersands", "A && &B", 40 * cw, DT_NOPREFIX, {"A && &B"}},
+    LineCase{"EndEllipsisCutsToFit", "abcdefghij", 7 * cw, DT_SINGLELINE | DT_END_ELLIPSIS, {"abcd..."}},
+    LineCase{"WordEllipsisCutsToFit", "abcdefghij", 8 * cw, DT_SINGLELINE | DT_WORD_ELLIPSIS, {"abcde..."}},
+    LineCase{"EllipsisLeavesFittingTextAlone", "abc", 3 * cw, DT_SINGLELINE | DT_END_ELLIPSIS, {"abc"}},
+    LineCase{"EmptyTextHasNoLines", "", 40 * cw, DT_WORDBREAK, {}}),
     [](testing::TestParamInfo<LineCase> const & info) { return std::string(info.param.name); });
+// clang-format on
 
 struct CalcCase {
     char const * name;
@@ -107,23 +84,16 @@ TEST_P(HeadlessCalcRect, FitsTheText) {
     EXPECT_TRUE(surface.fills.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DrawText, HeadlessCalcRect,
-    testing::Values(
-        CalcCase{"WrappedKeepsWidth",
-                 "one two three",
-                 DT_WORDBREAK | DT_EXTERNALLEADING,
-                 {10, 20, 80, 20 + 2 * ch}},
-        CalcCase{"ThreeWrappedLines",
-                 "aaaa bbbb cccc dddd eeee ffff",
-                 DT_WORDBREAK,
-                 {10, 20, 80, 20 + 3 * ch}},
-        CalcCase{"SingleLineGetsItsWidth", "abc", DT_SINGLELINE, {10, 20, 10 + 3 * cw, 20 + ch}},
-        CalcCase{"SingleLineWithoutPrefix", "&abc", DT_SINGLELINE, {10, 20, 10 + 3 * cw, 20 + ch}},
-        CalcCase{
-            "UnwrappedLinesGetTheWidest", "ab\nabcd\na", 0, {10, 20, 10 + 4 * cw, 20 + 3 * ch}},
-        CalcCase{"EmptyText", "", DT_WORDBREAK, {10, 20, 80, 20}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(DrawText, HeadlessCalcRect, testing::Values(
+    CalcCase{"WrappedKeepsWidth", "one two three", DT_WORDBREAK | DT_EXTERNALLEADING, {10, 20, 80, 20 + 2 * ch}},
+    CalcCase{"ThreeWrappedLines", "aaaa bbbb cccc dddd eeee ffff", DT_WORDBREAK, {10, 20, 80, 20 + 3 * ch}},
+    CalcCase{"SingleLineGetsItsWidth", "abc", DT_SINGLELINE, {10, 20, 10 + 3 * cw, 20 + ch}},
+    CalcCase{"SingleLineWithoutPrefix", "&abc", DT_SINGLELINE, {10, 20, 10 + 3 * cw, 20 + ch}},
+    CalcCase{"UnwrappedLinesGetTheWidest", "ab\nabcd\na", 0, {10, 20, 10 + 4 * cw, 20 + 3 * ch}},
+    CalcCase{"EmptyText", "", DT_WORDBREAK, {10, 20, 80, 20}}),
     [](testing::TestParamInfo<CalcCase> const & info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(DrawText, AlignsInTheRectangleAfterTheOrigin) {
     struct Case {

@@ -1,15 +1,13 @@
 #include "CBitmap.hpp"
 #include "CCairoDevice.hpp"
 #include "CEntity.hpp"
-#include "CImageCompare.hpp"
 #include "CMemoryDC.hpp"
+#include "CReferencePicture.hpp"
 #include "CStdTools.hpp"
 #include "CSurface.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -19,39 +17,16 @@ extern "C" CModule * LibraryResourceModule();
 
 namespace {
 
-// Channel differences up to this are antialiasing noise, not a change.
+// The comparison's tolerance for a channel and share of differing pixels, in thousandths.
 constexpr int tolerance = 64;
-// The share of pixels, in thousandths, that may differ beyond the tolerance: glyph edges
-// placed a fraction of a pixel apart by another Pango or FreeType.
 constexpr int allowedPerMille = 15;
-
-bool Updating() {
-    char const * value = std::getenv("VANTOR_UPDATE_REFERENCES");
-    return value && std::strcmp(value, "1") == 0;
-}
 
 std::string ReferencePath(char const * name) {
     return std::string(VANTOR_REFERENCE_DIR) + "/" + name + ".png";
 }
 
-// Compares a picture with its stored reference, or stores it when the references are being
-// regenerated. A differing picture is written beside the test for a look.
 void CheckReference(CSurface const & surface, char const * name) {
-    std::string const path = ReferencePath(name);
-    if (Updating()) {
-        ASSERT_TRUE(surface.WritePng(path.c_str())) << path;
-        return;
-    }
-    CImageCompare::Result const result = CImageCompare::Compare(surface, path.c_str(), tolerance);
-    CSize const size = surface.GetSize();
-    int const allowed = size.cx * size.cy * allowedPerMille / 1000;
-    if (!result.readable || !result.sameSize || result.differing > allowed) {
-        std::string const actual = std::string(VANTOR_OUTPUT_DIR) + "/" + name + ".actual.png";
-        surface.WritePng(actual.c_str());
-        ADD_FAILURE() << name << ": readable " << result.readable << ", same size "
-                      << result.sameSize << ", " << result.differing << " pixels differ (allowed "
-                      << allowed << "); the picture drawn is " << actual;
-    }
+    CheckReferencePicture(surface, VANTOR_REFERENCE_DIR, VANTOR_OUTPUT_DIR, name);
 }
 
 struct Picture {
@@ -188,7 +163,7 @@ TEST(ImageCompare, CountsOnlyChangesBeyondTheTolerance) {
 
 // The references are not blank: a blank picture of the same size fails against each.
 TEST(ImageCompare, ReferencesDifferFromABlankPicture) {
-    if (Updating())
+    if (UpdatingReferences())
         GTEST_SKIP() << "references are being written";
     for (auto [name, size] : {std::pair{"controls", CSize(120, 48)},
                               {"button", CSize(64, 20)},

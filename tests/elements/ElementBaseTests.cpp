@@ -3,6 +3,7 @@
 #include "CStatic.hpp"
 #include "CUIControl.hpp"
 #include "IDataAccess.hpp"
+#include "ParentTestBase.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
 
@@ -47,25 +48,6 @@ CUIData Record(char const * tag) {
     return data;
 }
 
-// A parent that records the commands its children send.
-class CCommandParent : public CWnd {
-    AFX_DECLARE_CLASS(CCommandParent)
-    AFX_DECLARE_MESSAGE_MAP()
-public:
-    std::vector<std::pair<UINT, UINT>> m_heard;
-
-protected:
-    BOOL OnCommand(UINT id, UINT code, CWnd &) {
-        m_heard.emplace_back(id, code);
-        return TRUE;
-    }
-};
-
-AFX_IMPLEMENT_CLASS(CCommandParent, CWnd, nullptr)
-AFX_BEGIN_MESSAGE_MAP(CCommandParent, CWnd)
-AFX_ON_MESSAGE("C-5W6W2w", WM_COMMAND, &CCommandParent::OnCommand)
-AFX_END_MESSAGE_MAP()
-
 } // namespace
 
 TEST(ElementBase, BindingKeepsTheFirstBindingAndRefusesMissingProperties) {
@@ -109,15 +91,13 @@ TEST(ElementBase, RebindingLooksTheAccessorUpAgainAndReloadsOnlyForTheControls) 
 }
 
 TEST(ElementBase, LabelsFollowTheModeAndRenamingDefaultsToTheName) {
-    struct Case {
-        unsigned int mode;
-        char const * name;
-        char const * label;
-    } const cases[] = {
+    // clang-format off
+    struct Case { unsigned int mode; char const * name; char const * label; } const cases[] = {
         {CUIElement::modeNormal, "Label", "Label:"},
         {CUIElement::modeAltName, "Other", "Other:"},
         {CUIElement::modeTable, "Label", ""},
     };
+    // clang-format on
     CElementTestItem item;
     CUIData const name = Record("Name");
     for (Case const & c : cases) {
@@ -134,20 +114,6 @@ TEST(ElementBase, LabelsFollowTheModeAndRenamingDefaultsToTheName) {
     }
 }
 
-TEST(ElementBase, ABareElementHasNoTextFormAndSavesNothing) {
-    CUIElement bare;
-    NMHDR header{};
-    EXPECT_EQ(bare.UseTextMode(), 0);
-    EXPECT_EQ(bare.GetAsText(), "");
-    EXPECT_EQ(bare.SetAsText("x"), 0);
-    EXPECT_EQ(bare.SaveUI(0), 0u);
-    EXPECT_EQ(bare.NotifyUI(1, 0u), 0);
-    EXPECT_EQ(bare.NotifyUI(1, header), 0);
-    EXPECT_EQ(bare.IsVisible(), 0);
-    bare.ShowUI(1);
-    EXPECT_EQ(bare.IsVisible(), 1);
-}
-
 TEST(ElementBase, NestedSavesCountTheSavesInProgress) {
     CProbeElement element;
     element.m_nestSave = true;
@@ -156,24 +122,14 @@ TEST(ElementBase, NestedSavesCountTheSavesInProgress) {
     EXPECT_EQ(element.Saving(), 0u);
 }
 
-class ControlElement : public ::testing::Test {
+class ControlElement : public ParentTestBase {
 protected:
-    void SetUp() override {
-        CAutomation::Start();
-        ASSERT_TRUE(m_parent.Create(nullptr, "parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200),
-                                    nullptr, 0));
-    }
-    void TearDown() override {
-        m_parent.DestroyWindow();
-        CAutomation::Stop();
-    }
+    ControlElement() : ParentTestBase(CRect(0, 0, 300, 200)) {}
     CStatic * AddStatic(UINT id) {
         auto * ctrl = new CStatic;
         EXPECT_TRUE(ctrl->Create("s", WS_VISIBLE, CRect(0, 0, 50, 20), &m_parent, id));
         return ctrl;
     }
-
-    CCommandParent m_parent;
 };
 
 TEST_F(ControlElement, OnlyTheMainControlsChangeCodeSavesAndForcedUpdatesAlwaysReport) {
@@ -245,6 +201,5 @@ TEST_F(ControlElement, ShowingAndEnablingReachEveryControlAndForcingSendsTheComm
     EXPECT_FALSE(main->IsWindowEnabled());
 
     element.ForceUpdate();
-    EXPECT_EQ(m_parent.m_heard,
-              (std::vector<std::pair<UINT, UINT>>{{51, CUIElement::codeForceUpdate}}));
+    EXPECT_EQ(Heard(), (Commands{{51, CUIElement::codeForceUpdate}}));
 }

@@ -78,16 +78,14 @@ CUIData Record(char const * tag, char const * format) {
 } // namespace
 
 TEST(PassiveElementClasses, OnlyTheStaticTextIsCreatedByName) {
-    struct Case {
-        char const * name;
-        char const * base;
-        bool ownConstruct;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * name; char const * base; bool ownConstruct; } const cases[] = {
         {"CUIStatic", "CUIControl", true},   {"CUIHeading", "CUIControl", false},
         {"CUIGroup", "CUIControl", false},   {"CUIButton", "CUIControl", false},
         {"CUIControl", "CUIElement", false}, {"CUIElement", "CObject", false},
         {"CRulerWnd", "CCtrlWnd", true},
     };
+    // clang-format on
     CRuntimeClass const * element = CUIElement::AfxStaticClassInfo();
     for (Case const & c : cases) {
         SCOPED_TRACE(c.name);

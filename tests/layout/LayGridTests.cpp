@@ -56,11 +56,8 @@ TEST(LayGrid, LabelsAndEditorsLineUp) {
 // The same sharing rules hold for the columns of a row and the rows of a column: each case
 // is run both ways.
 TEST(LayGrid, WaterFilling) {
-    struct Case {
-        std::vector<LONG> mins, maxs;
-        LONG given;
-        std::vector<LONG> sizes;
-    } const cases[] = {
+    // clang-format off
+    struct Case { std::vector<LONG> mins, maxs; LONG given; std::vector<LONG> sizes; } const cases[] = {
         {{10, 10, 10}, {20, 20, 20}, 45, {15, 15, 15}},
         {{10, 10, 10}, {12, 30, 30}, 50, {12, 19, 19}}, // capped share goes to the others
         {{10, 10, 10}, {20, 20, 20}, 32, {11, 11, 10}}, // leftmost get the odd pixels
@@ -72,6 +69,7 @@ TEST(LayGrid, WaterFilling) {
         {{30, 0, 4}, {60, 100, 4}, 34, {30, 0, 4}}, // exactly the minimum
         {{1, 2, 3, 4}, {9, 3, 9, 9}, 27, {7, 3, 8, 9}},
     };
+    // clang-format on
     CHeadlessDevice dev;
     CDC dc(dev);
     for (bool across : {true, false}) {
@@ -164,26 +162,19 @@ TEST(LayGrid, ColumnCounts) {
 }
 
 TEST(LayGrid, EqualCells) {
-    struct Case {
-        UINT count;
-        std::vector<CSize> mins, maxs;
-        CSize given;
-        CSize cell;
-    } const cases[] = {
+    // clang-format off
+    struct Case { UINT count; std::vector<CSize> mins, maxs; CSize given; CSize cell; } const cases[] = {
         // Columns as wide as the widest minimum; odd pixels stay unused.
         {3, {{10, 5}, {20, 5}, {30, 5}}, {{10, 5}, {40, 5}, {35, 5}}, {100, 5}, {33, 5}},
         {3, {{10, 5}, {20, 5}, {30, 5}}, {{10, 5}, {40, 5}, {35, 5}}, {500, 5}, {40, 5}},
         {3, {{10, 5}, {20, 5}, {30, 5}}, {{10, 5}, {40, 5}, {35, 5}}, {90, 5}, {30, 5}},
         // Rows as high as the highest minimum.
-        {2,
-         {{4, 10}, {4, 20}, {4, 15}, {4, 5}},
-         {{4, 10}, {4, 20}, {4, 15}, {4, 5}},
-         {8, 99},
-         {4, 20}},
+        {2, {{4, 10}, {4, 20}, {4, 15}, {4, 5}}, {{4, 10}, {4, 20}, {4, 15}, {4, 5}}, {8, 99}, {4, 20}},
         {2, {{4, 10}, {4, 20}, {4, 15}}, {{4, 10}, {4, 31}, {4, 15}}, {8, 55}, {4, 27}},
         // Empty columns are as wide as the others.
         {3, {{10, 6}}, {{10, 6}}, {40, 6}, {10, 6}},
     };
+    // clang-format on
     CHeadlessDevice dev;
     CDC dc(dev);
     for (Case const & c : cases) {

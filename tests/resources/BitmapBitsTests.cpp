@@ -88,11 +88,8 @@ TEST(BitmapBits, TruncatedOrLengthenedBytesAreRefused) {
 TEST(BitmapBits, HeadersThatDoNotDescribeTheRowsAreRefused) {
     std::vector<unsigned char> const good = BytesOf("Pattern");
     ASSERT_FALSE(good.empty());
-    struct Case {
-        char const * what;
-        std::size_t offset;
-        unsigned char value;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * what; std::size_t offset; unsigned char value; } const cases[] = {
         {"bad tag", 0, 'X'},
         {"zero width", 4, 0},
         {"width needing a third byte per row", 4, 17},
@@ -100,6 +97,7 @@ TEST(BitmapBits, HeadersThatDoNotDescribeTheRowsAreRefused) {
         {"height past the rows", 6, 4},
         {"height in the high byte", 7, 1},
     };
+    // clang-format on
     for (Case const & c : cases) {
         std::vector<unsigned char> bytes = good;
         bytes[c.offset] = c.value;

@@ -77,6 +77,7 @@ TEST(DialogTemplate, EveryFieldOfTheSourceIsRead) {
     EXPECT_EQ(dialog.GetFontSize(), 9u);
     EXPECT_EQ(dialog.GetFontFace().Str(), "Sans Serif");
 
+    // clang-format off
     struct Expected {
         char const * className;
         UINT id;
@@ -85,14 +86,11 @@ TEST(DialogTemplate, EveryFieldOfTheSourceIsRead) {
         DWORD style, exStyle;
     } const expected[] = {
         {"static", 0xFFFF, "&Name:", 7, 9, 40, 8, SS_LEFT | WS_CHILD | WS_VISIBLE, 0},
-        {"edit", 1000, "", 50, 7, 100, 12,
-         ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_CHILD | WS_VISIBLE, WS_EX_CLIENTEDGE},
-        {"combobox", 0x3E9,
-         "Gr\xC3\xB6\xC3\x9F"
-         "e",
-         50, 25, 100, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_CHILD, 0},
+        {"edit", 1000, "", 50, 7, 100, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_CHILD | WS_VISIBLE, WS_EX_CLIENTEDGE},
+        {"combobox", 0x3E9, "Gr\xC3\xB6\xC3\x9F" "e", 50, 25, 100, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_CHILD, 0},
         {"My Class", 7, "Custom", -5, 0, 1, 1, 0, 0},
     };
+    // clang-format on
     ASSERT_EQ(dialog.GetItems().GetCount(), std::size(expected));
     for (UINT i = 0; i < dialog.GetItems().GetCount(); ++i) {
         SCOPED_TRACE("item " + std::to_string(i));
@@ -149,30 +147,22 @@ TEST(DialogTemplate, EveryTruncationIsRefused) {
 }
 
 TEST(DialogTemplate, MalformedShapesAreRefused) {
-    struct Case {
-        char const * what;
-        std::vector<unsigned char> bytes;
-        bool parses;
-    } const cases[] = {
-        {"a well-formed template", Bytes().Header(8, "Sans", "c", 1).Item("button", "OK").Get(),
-         true},
+    // clang-format off
+    struct Case { char const * what; std::vector<unsigned char> bytes; bool parses; } const cases[] = {
+        {"a well-formed template", Bytes().Header(8, "Sans", "c", 1).Item("button", "OK").Get(), true},
         {"no font at all", Bytes().Header(0, "", "c", 0).Get(), true},
-        {"a bad tag", Bytes().Raw("DLGX").U32(0).U32(0).Box().U16(0).Text("").Text("").U16(0).Get(),
-         false},
+        {"a bad tag", Bytes().Raw("DLGX").U32(0).U32(0).Box().U16(0).Text("").Text("").U16(0).Get(), false},
         {"a font size without a face", Bytes().Header(8, "", "c", 0).Get(), false},
         {"a face without a font size", Bytes().Header(0, "Sans", "c", 0).Get(), false},
-        {"more items announced than given",
-         Bytes().Header(0, "", "c", 2).Item("button", "OK").Get(), false},
-        {"fewer items announced than given",
-         Bytes().Header(0, "", "c", 0).Item("button", "OK").Get(), false},
+        {"more items announced than given", Bytes().Header(0, "", "c", 2).Item("button", "OK").Get(), false},
+        {"fewer items announced than given", Bytes().Header(0, "", "c", 0).Item("button", "OK").Get(), false},
         {"an item without a class", Bytes().Header(0, "", "c", 1).Item("", "OK").Get(), false},
         {"a NUL inside the caption", Bytes().Header(0, "", std::string("a\0b", 3), 0).Get(), false},
-        {"a NUL inside an item's text",
-         Bytes().Header(0, "", "c", 1).Item("button", std::string("O\0K", 3)).Get(), false},
-        {"a text length past the end",
-         Bytes().Raw("DLGT").U32(0).U32(0).Box().U16(0).U16(0).U16(0xFFFF).Raw("abc").Get(), false},
+        {"a NUL inside an item's text", Bytes().Header(0, "", "c", 1).Item("button", std::string("O\0K", 3)).Get(), false},
+        {"a text length past the end", Bytes().Raw("DLGT").U32(0).U32(0).Box().U16(0).U16(0).U16(0xFFFF).Raw("abc").Get(), false},
         {"an item count of 65535 with no items", Bytes().Header(0, "", "c", 0xFFFF).Get(), false},
     };
+    // clang-format on
     for (Case const & c : cases)
         EXPECT_EQ(Parses(c.bytes), c.parses) << c.what;
 }

@@ -37,39 +37,21 @@ std::vector<std::string> Draw(int width, int height, std::vector<BlackRun> const
 } // namespace
 
 TEST(LibraryResources, StringTableInFiveLanguages) {
+    // clang-format off
     struct Case {
         UINT id;
         char const * texts[5]; // 1031, 1033, 1034, 1036, 1040
     } const cases[] = {
         {0x4001, {"Bear...", "Edit...", "Edici\xC3\xB3n...", "Edition... ", "Modifica.."}},
-        {0x4002,
-         {"Wert &bearbeiten", "Edit Value", "Modificar valor", "Modifier la valeur",
-          "Modifica valore"}},
-        {0x4003,
-         {"Der eingegebene Wert darf mindestens %1 betragen.",
-          "The value entered must not be less than %1.",
-          "El valor introducido no debe ser menor que %1.",
-          "La valeur entr\xC3\xA9"
-          "e ne doit pas \xC3\xAAtre inf\xC3\xA9rieure \xC3\xA0 %1.",
-          "il valore inserito non deve essere inferiore a %1."}},
-        {0x4004,
-         {"Der eingegebene Wert darf maximal %1 betragen.",
-          "The value entered must not be more than %1.",
-          "El valor introducido no debe ser mayor que %1.",
-          "La valeur entr\xC3\xA9"
-          "e ne doit pas \xC3\xAAtre sup\xC3\xA9rieure \xC3\xA0 %1.",
-          "Il valore inserito non deve essere superiore a %1."}},
-        {0x4005,
-         {"Das Fenster ist zu klein.", "The window is too small.",
-          "La ventana es demasiado peque\xC3\xB1"
-          "a.",
-          "La fen\xC3\xAAtre est trop petite.", "La finestra \xC3\xA8 troppo piccola."}},
-        {0x4006,
-         {"Datei suchen", "Browse for File", "Buscar archivos", "Parcourir pour un fichier",
-          "Sfoglia file"}},
+        {0x4002, {"Wert &bearbeiten", "Edit Value", "Modificar valor", "Modifier la valeur", "Modifica valore"}},
+        {0x4003, {"Der eingegebene Wert darf mindestens %1 betragen.", "The value entered must not be less than %1.", "El valor introducido no debe ser menor que %1.", "La valeur entr\xC3\xA9" "e ne doit pas \xC3\xAAtre inf\xC3\xA9rieure \xC3\xA0 %1.", "il valore inserito non deve essere inferiore a %1."}},
+        {0x4004, {"Der eingegebene Wert darf maximal %1 betragen.", "The value entered must not be more than %1.", "El valor introducido no debe ser mayor que %1.", "La valeur entr\xC3\xA9" "e ne doit pas \xC3\xAAtre sup\xC3\xA9rieure \xC3\xA0 %1.", "Il valore inserito non deve essere superiore a %1."}},
+        {0x4005, {"Das Fenster ist zu klein.", "The window is too small.", "La ventana es demasiado peque\xC3\xB1" "a.", "La fen\xC3\xAAtre est trop petite.", "La finestra \xC3\xA8 troppo piccola."}},
+        {0x4006, {"Datei suchen", "Browse for File", "Buscar archivos", "Parcourir pour un fichier", "Sfoglia file"}},
         {0x4007, {"Durchsuchen...", "Browse...", "Examinar...", "Parcourir... ", "Sfoglia..."}},
         {0x4008, {"%s bearbeiten", "Edit %s", "Editar %s", "Modifier %s", "Modifica %s"}},
     };
+    // clang-format on
     CModule * module = LibraryResourceModule();
     ASSERT_NE(module, nullptr);
     for (Case const & c : cases)
@@ -203,10 +185,8 @@ TEST(LibraryResources, PickListDialogInFiveLanguagesWithOneLayout) {
 
 TEST(LibraryResources, WindowStyleValuesAreTheStandardOnes) {
     // The few whose values the templates above depend on most, and the composite ones.
-    struct Case {
-        char const * name;
-        DWORD value, expected;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * name; DWORD value, expected; } const cases[] = {
         {"WS_POPUP", WS_POPUP, 0x80000000},
         {"WS_CHILD", WS_CHILD, 0x40000000},
         {"WS_VISIBLE", WS_VISIBLE, 0x10000000},
@@ -225,6 +205,7 @@ TEST(LibraryResources, WindowStyleValuesAreTheStandardOnes) {
         {"WS_EX_CLIENTEDGE", WS_EX_CLIENTEDGE, 0x200},
         {"SS_WORDELLIPSIS", SS_WORDELLIPSIS, 0xC000},
     };
+    // clang-format on
     for (Case const & c : cases)
         EXPECT_EQ(c.value, c.expected) << c.name;
 }

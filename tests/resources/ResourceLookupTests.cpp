@@ -32,17 +32,14 @@ TEST(CompiledResources, TheTestModuleIsLoadedWithItsResources) {
 TEST(CompiledResources, StringsFollowTheThreadLanguageThenNeutralThenEnglishThenAny) {
     // String 1 exists in 1031, 1033, 1036 and neutral; 2 in 1033 and 1036; 3 only in 1036;
     // 4 only neutral.
-    struct Case {
-        LCID locale;
-        UINT id;
-        char const * text;
-        LCID language;
-    } const cases[] = {
+    // clang-format off
+    struct Case { LCID locale; UINT id; char const * text; LCID language; } const cases[] = {
         {1031, 1, "eins", 1031},     {1033, 1, "one", 1033},       {1036, 1, "un", 1036},
         {1034, 1, "one neutral", 0}, {1040, 1, "one neutral", 0},  {1031, 2, "two", 1033},
         {1034, 2, "two", 1033},      {1036, 2, "deux", 1036},      {1031, 3, "trois", 1036},
         {1033, 3, "trois", 1036},    {1031, 4, "four neutral", 0}, {1033, 4, "four neutral", 0},
     };
+    // clang-format on
     for (Case const & c : cases) {
         LocaleScope locale(c.locale);
         SCOPED_TRACE("locale " + std::to_string(c.locale) + ", string " + std::to_string(c.id));
@@ -56,21 +53,17 @@ TEST(CompiledResources, StringsFollowTheThreadLanguageThenNeutralThenEnglishThen
 
 TEST(CompiledResources, StringTextsKeepEscapesBlanksAndUtf8) {
     LocaleScope locale(1033);
-    struct Case {
-        UINT id;
-        std::string text;
-    } const cases[] = {
+    // clang-format off
+    struct Case { UINT id; std::string text; } const cases[] = {
         {0x10, "quote \" backslash \\ newline \n tab \t hex A~"},
         {0x11, "trailing blanks   "},
         {0x12, ""},
-        {0x13, "Gr\xC3\xB6\xC3\x9F"
-               "e \xC3\xBCn\xC3\xAF"
-               "c\xC3\xB6"
-               "d\xC3\xA9"},
+        {0x13, "Gr\xC3\xB6\xC3\x9F" "e \xC3\xBCn\xC3\xAF" "c\xC3\xB6" "d\xC3\xA9"},
         {20, "decimal twenty"},
         {0x14, "decimal twenty"},
         {0xFFFF, "last number"},
     };
+    // clang-format on
     for (Case const & c : cases) {
         SCOPED_TRACE("string " + std::to_string(c.id));
         CResource const * res =
@@ -102,10 +95,8 @@ TEST(CompiledResources, AbsentStringsAndNamesInsteadOfNumbersAreNotFound) {
 TEST(CompiledResources, DataLinesBecomeNulEndedStringsEndedByAnEmptyOne) {
     LocaleScope locale(1033);
     using namespace std::string_literals;
-    struct Case {
-        char const * name;
-        std::string bytes;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * name; std::string bytes; } const cases[] = {
         // Blank lines (and lines of blanks) are dropped, ';' lines are data, leading blanks
         // stay, and the last line needs no line end.
         {"Lines", "alpha\0beta gamma\0; not a comment\0  leading blank\0last without end\0\0"s},
@@ -115,6 +106,7 @@ TEST(CompiledResources, DataLinesBecomeNulEndedStringsEndedByAnEmptyOne) {
         {"Bom", "first\0\0"s},
         {"Latin1", "caf\xE9\0\0"s},
     };
+    // clang-format on
     for (Case const & c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(DataOf(c.name), c.bytes);
@@ -132,15 +124,13 @@ TEST(CompiledResources, NamesAreFoundWithoutRegardToCase) {
 
 TEST(CompiledResources, NamedResourcesFollowTheLanguageOrderToo) {
     using namespace std::string_literals;
-    struct Case {
-        LCID locale;
-        char const * name;
-        std::string bytes;
-    } const cases[] = {
+    // clang-format off
+    struct Case { LCID locale; char const * name; std::string bytes; } const cases[] = {
         {1031, "Pick", "de\0\0"s},       {1033, "Pick", "en\0\0"s},
         {1036, "Pick", "neutral\0\0"s},  {1031, "OnlyFrench", "fr\0\0"s},
         {1033, "OnlyFrench", "fr\0\0"s},
     };
+    // clang-format on
     for (Case const & c : cases) {
         LocaleScope locale(c.locale);
         SCOPED_TRACE(std::string(c.name) + " under " + std::to_string(c.locale));

@@ -55,57 +55,29 @@ std::vector<std::string> Records(CUISchema const & schema) {
 
 TEST(SchemaFiles, LinesColumnsAndSections) {
     std::string const longTag(300, 't');
+    // clang-format off
     struct Case {
         char const * name;
         LCID locale;
         std::string content;
         std::vector<std::string> records;
     } const cases[] = {
-        {"columns swap against the resource form",
-         1033,
-         "A,alt,label,CUISchema,fmt,ignored\nB,only,,CUISchema\n",
-         {"A|label|alt|fmt", "B|only|only|"}},
-        {"a dash line ends the default section",
-         1033,
-         "A,a,,CUISchema\n-FRENCH\nF,f,,CUISchema\n",
-         {"A|a|a|"}},
-        {"French reads its own section",
-         1036,
-         "A,a,,CUISchema\n-FRENCH\nF,f,,CUISchema\nG,g,,CUISchema\n-END\nH,h,,CUISchema\n",
-         {"F|f|f|", "G|g|g|"}},
+        {"columns swap against the resource form", 1033, "A,alt,label,CUISchema,fmt,ignored\nB,only,,CUISchema\n", {"A|label|alt|fmt", "B|only|only|"}},
+        {"a dash line ends the default section", 1033, "A,a,,CUISchema\n-FRENCH\nF,f,,CUISchema\n", {"A|a|a|"}},
+        {"French reads its own section", 1036, "A,a,,CUISchema\n-FRENCH\nF,f,,CUISchema\nG,g,,CUISchema\n-END\nH,h,,CUISchema\n", {"F|f|f|", "G|g|g|"}},
         {"French without a section reads nothing", 1036, "A,a,,CUISchema\n", {}},
         {"French marker without a line end is no marker", 1036, "A,a,,CUISchema\n-FRENCH", {}},
-        {"last line without a line end loses its last character",
-         1033,
-         "A,a,,CUISchema,fmt1\nB,b,,CUISchema,fmt2",
-         {"A|a|a|fmt1", "B|b|b|fmt"}},
-        {"blank lines and unknown classes are dropped",
-         1033,
-         "A,a,,CUISchema\n\nB,b,,CNoSuchClass\nC,c,,CUISchema\n",
-         {"A|a|a|", "C|c|c|"}},
-        {"duplicate tags are both stored",
-         1033,
-         "A,first,,CUISchema\nA,second,,CUISchema\n",
-         {"A|first|first|", "A|second|second|"}},
+        {"last line without a line end loses its last character", 1033, "A,a,,CUISchema,fmt1\nB,b,,CUISchema,fmt2", {"A|a|a|fmt1", "B|b|b|fmt"}},
+        {"blank lines and unknown classes are dropped", 1033, "A,a,,CUISchema\n\nB,b,,CNoSuchClass\nC,c,,CUISchema\n", {"A|a|a|", "C|c|c|"}},
+        {"duplicate tags are both stored", 1033, "A,first,,CUISchema\nA,second,,CUISchema\n", {"A|first|first|", "A|second|second|"}},
         {"missing columns", 1033, "A\nB,b\nC,c,,CUISchema\n", {"C|c|c|"}},
         {"empty file", 1033, "", {}},
-        {"a line longer than 255 characters is read in pieces",
-         1033,
-         longTag + ",l,,CUISchema\nB,b,,CUISchema\n",
-         {std::string(45, 't') + "|l|l|", "B|b|b|"}},
-        {"255 characters with the line end are one line",
-         1033,
-         std::string(254, 'x') + "\nR,r,,CUISchema\n",
-         {"R|r|r|"}},
-        {"binary bytes",
-         1033,
-         "A,a,,CUISchema\n\x01\x02\0\xff,z\nB,b,,CUISchema\n"s,
-         {"A|a|a|", "B|b|b|"}},
-        {"CRLF keeps its carriage return in the last field",
-         1033,
-         "A,a,,CUISchema,f\r\n",
-         {"A|a|a|f\r"}},
+        {"a line longer than 255 characters is read in pieces", 1033, longTag + ",l,,CUISchema\nB,b,,CUISchema\n", {std::string(45, 't') + "|l|l|", "B|b|b|"}},
+        {"255 characters with the line end are one line", 1033, std::string(254, 'x') + "\nR,r,,CUISchema\n", {"R|r|r|"}},
+        {"binary bytes", 1033, "A,a,,CUISchema\n\x01\x02\0\xff,z\nB,b,,CUISchema\n"s, {"A|a|a|", "B|b|b|"}},
+        {"CRLF keeps its carriage return in the last field", 1033, "A,a,,CUISchema,f\r\n", {"A|a|a|f\r"}},
     };
+    // clang-format on
     for (Case const & c : cases) {
         SchemaFile file("LinesColumnsAndSections", c.content);
         SetThreadLocale(c.locale);

@@ -29,11 +29,8 @@ std::string Label(CUISchema const & schema, char const * tag) {
 } // namespace
 
 TEST(SchemaResources, DerivedBeforeBaseAndLocalBeforeEnglish) {
-    struct Case {
-        LCID locale;
-        char const * tag;
-        char const * label;
-    } const cases[] = {
+    // clang-format off
+    struct Case { LCID locale; char const * tag; char const * label; } const cases[] = {
         {1031, "Alpha", "Alpha Basis de"},
         {1031, "Beta", "Beta derived en"}, // derived English beats base German
         {1031, "Gamma", "Gamma abgeleitet de"},
@@ -46,6 +43,7 @@ TEST(SchemaResources, DerivedBeforeBaseAndLocalBeforeEnglish) {
         {1036, "Alpha", "Alpha base en"}, // no French list: English serves
         {1036, "Delta", "<none>"},
     };
+    // clang-format on
     for (Case const & c : cases) {
         ScopedLocale locale(c.locale);
         CSchemaDerived item;

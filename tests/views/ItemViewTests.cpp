@@ -23,18 +23,15 @@ protected:
 } // namespace
 
 TEST_F(ItemViews, AnItemsOwnViewShowsPageZeroOfItsScripts) {
+    // clang-format off
     struct Case {
         char const * name;
         std::function<CViewWnd *()> make;
     } const cases[] = {
         {"CreateItemView", [this] { return m_device.CreateItemView(); }},
-        {"by class name",
-         [] {
-             CRuntimeClass const * cls =
-                 CRuntimeClass::FindClass(CEntity(VantorUIModule(), "CUIItemViewWnd"));
-             return static_cast<CViewWnd *>(cls->NewObject(nullptr));
-         }},
+        {"by class name", [] { CRuntimeClass const * cls = CRuntimeClass::FindClass(CEntity(VantorUIModule(), "CUIItemViewWnd")); return static_cast<CViewWnd *>(cls->NewObject(nullptr)); }},
     };
+    // clang-format on
     for (Case const & c : cases) {
         SCOPED_TRACE(c.name);
         m_device.m_pages.clear();

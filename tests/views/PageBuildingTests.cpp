@@ -117,13 +117,12 @@ TEST_F(PageBuilding, OverlaidGroupsShareOnePageCell) {
 }
 
 TEST_F(PageBuilding, MissingTagsAndClassesThrowWithTheirTraceLines) {
-    struct Case {
-        char const * tag;
-        char const * line;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * tag; char const * line; } const cases[] = {
         {"Colour", "ERROR: Could not find tag Colour\n"},
         {"Broken", "ERROR: Could not create UI element Broken\n"},
     };
+    // clang-format on
     for (Case const & c : cases) {
         SCOPED_TRACE(c.tag);
         CTraceCapture trace;
@@ -150,36 +149,18 @@ TEST_F(PageBuilding, MissingTagsAndClassesThrowWithTheirTraceLines) {
 
 TEST_F(PageBuilding, BuildingOutOfOrderIsRefusedAndLeavesTheViewUsable) {
     using Step = std::function<void(CTestView &)>;
-    struct Case {
-        char const * name;
-        Step step;
-    } const cases[] = {
-        {"AddUI before StartPage",
-         [](CTestView & v) { v.AddUI(v.GetItem(), "root", CString("Volts")); }},
+    // clang-format off
+    struct Case { char const * name; Step step; } const cases[] = {
+        {"AddUI before StartPage", [](CTestView & v) { v.AddUI(v.GetItem(), "root", CString("Volts")); }},
         {"StartGroup before StartPage", [](CTestView & v) { v.StartGroup(1); }},
-        {"EndGroup with no group",
-         [](CTestView & v) {
-             v.StartPage(1);
-             v.EndGroup(0);
-         }},
-        {"AddRowHead with no table",
-         [](CTestView & v) {
-             v.StartPage(1);
-             v.AddRowHead("x");
-         }},
+        {"EndGroup with no group", [](CTestView & v) { v.StartPage(1); v.EndGroup(0); }},
+        {"AddRowHead with no table", [](CTestView & v) { v.StartPage(1); v.AddRowHead("x"); }},
         {"a page of no columns", [](CTestView & v) { v.StartPage(0); }},
-        {"a group of no columns",
-         [](CTestView & v) {
-             v.StartPage(1);
-             v.StartGroup("g", 0);
-         }},
-        {"EndOverlay alone",
-         [](CTestView & v) {
-             v.StartPage(1);
-             v.EndOverlay();
-         }},
+        {"a group of no columns", [](CTestView & v) { v.StartPage(1); v.StartGroup("g", 0); }},
+        {"EndOverlay alone", [](CTestView & v) { v.StartPage(1); v.EndOverlay(); }},
         {"AddElement before StartPage", [](CTestView & v) { v.AddElement(new CUIControl); }},
     };
+    // clang-format on
     for (Case const & c : cases) {
         SCOPED_TRACE(c.name);
         CTraceCapture trace;

@@ -65,10 +65,8 @@ protected:
 } // namespace
 
 TEST_F(DialogKeys, TabOrderSkipsWhatCannotTakeTheFocusAndWraps) {
-    struct Step {
-        UINT modifiers;
-        char const * focus;
-    } const steps[] = {
+    // clang-format off
+    struct Step { UINT modifiers; char const * focus; } const steps[] = {
         {0, "d"},
         {0, "e"},
         {0, "g"},
@@ -78,6 +76,7 @@ TEST_F(DialogKeys, TabOrderSkipsWhatCannotTakeTheFocusAndWraps) {
         {CAutomation::modShift, "g"},
         {CAutomation::modShift, "e"},
     };
+    // clang-format on
     Item(11)->SetFocus();
     for (Step const & step : steps) {
         CAutomation::PressKey(VK_TAB, step.modifiers);
@@ -102,12 +101,11 @@ TEST_F(DialogKeys, FocusChangesAreHeardInOrder) {
 }
 
 TEST_F(DialogKeys, ArrowsMoveWithinAGroupAndClickRadioButtons) {
-    struct Step {
-        UINT key;
-        char const * focus;
-    } const steps[] = {
+    // clang-format off
+    struct Step { UINT key; char const * focus; } const steps[] = {
         {VK_DOWN, "h"}, {VK_RIGHT, "i"}, {VK_DOWN, "g"}, {VK_UP, "i"}, {VK_LEFT, "h"},
     };
+    // clang-format on
     static_cast<CRecorderWnd *>(Item(32))->m_dlgCode = DLGC_RADIOBUTTON;
     Item(31)->SetFocus();
     for (Step const & step : steps) {
@@ -144,11 +142,8 @@ TEST_F(DialogKeys, ReturnAndEscapeCommandTheDialog) {
 }
 
 TEST_F(DialogKeys, ControlsThatWantKeysGetThem) {
-    struct Case {
-        UINT dlgCode;
-        UINT key;
-        Lines heard;
-    } const cases[] = {
+    // clang-format off
+    struct Case { UINT dlgCode; UINT key; Lines heard; } const cases[] = {
         {DLGC_WANTTAB, VK_TAB, {"a:keydown 9", "a:char 9"}},
         {DLGC_WANTARROWS, VK_DOWN, {"a:keydown 40"}},
         {DLGC_WANTMESSAGE, VK_RETURN, {"a:keydown 13", "a:char 13"}},
@@ -156,6 +151,7 @@ TEST_F(DialogKeys, ControlsThatWantKeysGetThem) {
         {DLGC_WANTCHARS, 'X', {"a:keydown 88"}},
         {0, VK_BACK, {"a:keydown 8", "a:char 8"}},
     };
+    // clang-format on
     auto * a = static_cast<CRecorderWnd *>(Item(11));
     for (Case const & c : cases) {
         a->m_dlgCode = c.dlgCode;

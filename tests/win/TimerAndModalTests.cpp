@@ -94,11 +94,8 @@ TEST_F(TimersAndModals, TimersOfADestroyedWindowStop) {
 }
 
 TEST_F(TimersAndModals, MessageBoxesRunModallyAndAreLogged) {
-    struct Case {
-        UINT type;
-        CAutomation::ModalAction action;
-        int result;
-    } const cases[] = {
+    // clang-format off
+    struct Case { UINT type; CAutomation::ModalAction action; int result; } const cases[] = {
         {MB_OK, CAutomation::Confirm(), IDOK},
         {MB_OK, CAutomation::Cancel(), IDOK},
         {MB_OKCANCEL, CAutomation::Cancel(), IDCANCEL},
@@ -106,6 +103,7 @@ TEST_F(TimersAndModals, MessageBoxesRunModallyAndAreLogged) {
         {MB_YESNO, CAutomation::Cancel(), IDNO},
         {MB_YESNOCANCEL, CAutomation::Cancel(), IDCANCEL},
     };
+    // clang-format on
     int n = 0;
     for (Case const & c : cases) {
         CAutomation::OnNextModal(c.action);
@@ -117,11 +115,8 @@ TEST_F(TimersAndModals, MessageBoxesRunModallyAndAreLogged) {
 }
 
 TEST(MessageBoxTexts, ButtonsSpeakTheThreadsLanguage) {
-    struct Case {
-        LCID language;
-        UINT button;
-        char const * text;
-    } const cases[] = {
+    // clang-format off
+    struct Case { LCID language; UINT button; char const * text; } const cases[] = {
         {LANG_ID_ENGLISH, IDCANCEL, "Cancel"},
         {LANG_ID_GERMAN, IDNO, "Nein"},
         {LANG_ID_SPANISH, IDYES, "Sí"},
@@ -131,6 +126,7 @@ TEST(MessageBoxTexts, ButtonsSpeakTheThreadsLanguage) {
         {LANG_ID_ENGLISH, 0, ""},
         {LANG_ID_ENGLISH, 99, ""},
     };
+    // clang-format on
     LCID const saved = GetThreadLocale();
     for (Case const & c : cases) {
         SetThreadLocale(c.language);

@@ -8,10 +8,8 @@ class ButtonChecks : public ButtonTestBase {};
 } // namespace
 
 TEST_F(ButtonChecks, ClicksChangeTheChecksOfAutoButtonsOnly) {
-    struct Case {
-        DWORD style;
-        std::vector<int> checksAfterClicks;
-    } const cases[] = {
+    // clang-format off
+    struct Case { DWORD style; std::vector<int> checksAfterClicks; } const cases[] = {
         {BS_AUTOCHECKBOX, {BST_CHECKED, BST_UNCHECKED, BST_CHECKED}},
         {BS_AUTO3STATE, {BST_CHECKED, BST_INDETERMINATE, BST_UNCHECKED, BST_CHECKED}},
         {BS_CHECKBOX, {BST_UNCHECKED, BST_UNCHECKED}},
@@ -20,6 +18,7 @@ TEST_F(ButtonChecks, ClicksChangeTheChecksOfAutoButtonsOnly) {
         {BS_RADIOBUTTON, {BST_UNCHECKED, BST_UNCHECKED}},
         {BS_PUSHBUTTON, {BST_UNCHECKED, BST_UNCHECKED}},
     };
+    // clang-format on
     UINT id = 100;
     for (Case const & test : cases) {
         SCOPED_TRACE(test.style);
@@ -36,11 +35,8 @@ TEST_F(ButtonChecks, ClicksChangeTheChecksOfAutoButtonsOnly) {
 }
 
 TEST_F(ButtonChecks, TheProgramSetsChecksQuietlyWithinWhatTheTypeCanShow) {
-    struct Case {
-        DWORD style;
-        int set;
-        int expected;
-    } const cases[] = {
+    // clang-format off
+    struct Case { DWORD style; int set; int expected; } const cases[] = {
         {BS_AUTOCHECKBOX, BST_CHECKED, BST_CHECKED},
         {BS_CHECKBOX, BST_INDETERMINATE, BST_CHECKED},
         {BS_AUTO3STATE, BST_INDETERMINATE, BST_INDETERMINATE},
@@ -50,6 +46,7 @@ TEST_F(ButtonChecks, TheProgramSetsChecksQuietlyWithinWhatTheTypeCanShow) {
         {BS_PUSHBUTTON, BST_CHECKED, BST_UNCHECKED},
         {BS_GROUPBOX, BST_CHECKED, BST_UNCHECKED},
     };
+    // clang-format on
     UINT id = 200;
     for (Case const & test : cases) {
         SCOPED_TRACE(test.style);
@@ -122,10 +119,8 @@ TEST_F(ButtonChecks, TheStateReportsFocusAndPressAlongsideTheCheck) {
 }
 
 TEST_F(ButtonChecks, TheTypeDecidesTheDialogCodeAndCanBeChanged) {
-    struct Case {
-        DWORD style;
-        LRESULT code;
-    } const cases[] = {
+    // clang-format off
+    struct Case { DWORD style; LRESULT code; } const cases[] = {
         {BS_PUSHBUTTON, DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON},
         {BS_DEFPUSHBUTTON, DLGC_BUTTON | DLGC_DEFPUSHBUTTON},
         {BS_CHECKBOX, DLGC_BUTTON},
@@ -137,6 +132,7 @@ TEST_F(ButtonChecks, TheTypeDecidesTheDialogCodeAndCanBeChanged) {
         {BS_GROUPBOX, DLGC_STATIC},
         {BS_OWNERDRAW, DLGC_BUTTON},
     };
+    // clang-format on
     CButton * changed = Add(11, BS_PUSHBUTTON | WS_TABSTOP | BS_NOTIFY);
     for (Case const & test : cases) {
         SCOPED_TRACE(test.style);

@@ -49,15 +49,14 @@ TEST_F(ButtonDialog, ReturnPressesTheFocusedPushButtonElseTheDefaultOne) {
     CButton * push = Add(11, BS_PUSHBUTTON | WS_TABSTOP, CRect(10, 40, 90, 60));
     CButton * check = Add(12, BS_AUTOCHECKBOX | WS_TABSTOP, CRect(10, 70, 90, 90));
     CButton * radio = Add(13, BS_AUTORADIOBUTTON | WS_TABSTOP, CRect(10, 100, 90, 120));
-    struct Case {
-        CButton * focus;
-        UINT pressed;
-    } const cases[] = {
+    // clang-format off
+    struct Case { CButton * focus; UINT pressed; } const cases[] = {
         {check, 10},
         {radio, 10},
         {push, 11},
         {byDefault, 10},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.focus->GetID());
         test.focus->SetFocus();

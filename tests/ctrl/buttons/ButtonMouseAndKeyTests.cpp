@@ -29,21 +29,14 @@ struct MouseCase {
 } // namespace
 
 TEST_F(ButtonInput, MousePressesClickOnlyWhenReleasedOverTheButton) {
+    // clang-format off
     std::vector<MouseCase> const cases = {
         {"click", {{Mouse::down, inside, true}, {Mouse::up, inside, false}}, 1},
-        {"pressed elsewhere, released on it",
-         {{Mouse::down, outside, false}, {Mouse::move, inside, false}, {Mouse::up, inside, false}},
-         0},
-        {"dragged off and released",
-         {{Mouse::down, inside, true}, {Mouse::move, outside, false}, {Mouse::up, outside, false}},
-         0},
-        {"dragged off and back",
-         {{Mouse::down, inside, true},
-          {Mouse::move, outside, false},
-          {Mouse::move, inside, true},
-          {Mouse::up, inside, false}},
-         1},
+        {"pressed elsewhere, released on it", {{Mouse::down, outside, false}, {Mouse::move, inside, false}, {Mouse::up, inside, false}}, 0},
+        {"dragged off and released", {{Mouse::down, inside, true}, {Mouse::move, outside, false}, {Mouse::up, outside, false}}, 0},
+        {"dragged off and back", {{Mouse::down, inside, true}, {Mouse::move, outside, false}, {Mouse::move, inside, true}, {Mouse::up, inside, false}}, 1},
     };
+    // clang-format on
     UINT id = 100;
     for (MouseCase const & test : cases) {
         SCOPED_TRACE(test.name);
@@ -77,20 +70,15 @@ TEST_F(ButtonInput, SpaceClicksOnReleaseAndEscapeCancelsIt) {
         Commands heard; // filled with the button's identifier below
     };
     UINT const id = 7;
+    // clang-format off
     std::vector<Case> const cases = {
         {"space", {{true, VK_SPACE, true}, {false, VK_SPACE, false}}, {{id, BN_CLICKED}}},
-        {"space held with repeats",
-         {{true, VK_SPACE, true}, {true, VK_SPACE, true}, {false, VK_SPACE, false}},
-         {{id, BN_CLICKED}}},
-        {"escape while space is held",
-         {{true, VK_SPACE, true},
-          {true, VK_ESCAPE, false},
-          {false, VK_ESCAPE, false},
-          {false, VK_SPACE, false}},
-         {}},
+        {"space held with repeats", {{true, VK_SPACE, true}, {true, VK_SPACE, true}, {false, VK_SPACE, false}}, {{id, BN_CLICKED}}},
+        {"escape while space is held", {{true, VK_SPACE, true}, {true, VK_ESCAPE, false}, {false, VK_ESCAPE, false}, {false, VK_SPACE, false}}, {}},
         // Without a press to cancel, Escape is the dialog's.
         {"escape alone", {{true, VK_ESCAPE, false}, {false, VK_ESCAPE, false}}, {{IDCANCEL, 0}}},
     };
+    // clang-format on
     m_parent.SetDialogStyle(TRUE);
     CButton * button = Add(id, BS_PUSHBUTTON | WS_TABSTOP);
     button->SetFocus();
@@ -109,17 +97,15 @@ TEST_F(ButtonInput, SpaceClicksOnReleaseAndEscapeCancelsIt) {
 }
 
 TEST_F(ButtonInput, DoubleClicksNotifyRadioAndOwnerDrawnButtonsAndPressOthersAgain) {
-    struct Case {
-        DWORD style;
-        UINT second;
-        int checkAfter;
-    } const cases[] = {
+    // clang-format off
+    struct Case { DWORD style; UINT second; int checkAfter; } const cases[] = {
         {BS_PUSHBUTTON, BN_CLICKED, BST_UNCHECKED},
         {BS_AUTOCHECKBOX, BN_CLICKED, BST_UNCHECKED}, // toggled twice
         {BS_AUTORADIOBUTTON, BN_DOUBLECLICKED, BST_CHECKED},
         {BS_RADIOBUTTON, BN_DOUBLECLICKED, BST_UNCHECKED},
         {BS_OWNERDRAW, BN_DOUBLECLICKED, BST_UNCHECKED},
     };
+    // clang-format on
     UINT id = 20;
     for (Case const & test : cases) {
         SCOPED_TRACE(test.style);
@@ -167,19 +153,16 @@ TEST_F(ButtonInput, CancelledPressesReleaseWithoutAClick) {
         bool bySpace;
         std::function<void(CButton & button, CButton & other)> cancel;
     };
+    // clang-format off
     std::vector<Case> const cases = {
-        {"disabled while pressed by the mouse", false,
-         [](CButton & button, CButton &) { button.EnableWindow(FALSE); }},
-        {"disabled while pressed by space", true,
-         [](CButton & button, CButton &) { button.EnableWindow(FALSE); }},
-        {"capture taken by another window", false,
-         [](CButton &, CButton & other) { other.SetCapture(); }},
+        {"disabled while pressed by the mouse", false, [](CButton & button, CButton &) { button.EnableWindow(FALSE); }},
+        {"disabled while pressed by space", true, [](CButton & button, CButton &) { button.EnableWindow(FALSE); }},
+        {"capture taken by another window", false, [](CButton &, CButton & other) { other.SetCapture(); }},
         {"capture released", false, [](CButton &, CButton &) { CWnd::ReleaseCapture(); }},
-        {"focus moved while pressed by space", true,
-         [](CButton &, CButton & other) { other.SetFocus(); }},
-        {"focus moved while pressed by the mouse", false,
-         [](CButton &, CButton & other) { other.SetFocus(); }},
+        {"focus moved while pressed by space", true, [](CButton &, CButton & other) { other.SetFocus(); }},
+        {"focus moved while pressed by the mouse", false, [](CButton &, CButton & other) { other.SetFocus(); }},
     };
+    // clang-format on
     UINT id = 40;
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
@@ -224,46 +207,23 @@ TEST_F(ButtonInput, NotifyButtonsReportFocusChanges) {
 }
 
 TEST_F(ButtonInput, AParentMayDestroyTheButtonWhileHearingOfIt) {
-    struct Case {
-        char const * name;
+    struct Row {
+        DestroyRow destroy;
         DWORD style;
-        UINT code; // the notification on which the parent destroys the button
         std::function<void(CButton & button)> act;
     };
-    std::vector<Case> const cases = {
-        {"mouse click", BS_AUTOCHECKBOX, BN_CLICKED,
-         [](CButton & button) { CAutomation::Click(&button); }},
-        {"space", BS_AUTORADIOBUTTON, BN_CLICKED,
-         [](CButton & button) {
-             button.SetFocus();
-             CAutomation::PressKey(VK_SPACE);
-         }},
-        {"BM_CLICK", BS_PUSHBUTTON, BN_CLICKED, [](CButton & button) { button.Click(); }},
-        {"focus taken by a press", BS_PUSHBUTTON | BS_NOTIFY, BN_SETFOCUS,
-         [](CButton & button) { CAutomation::Click(&button); }},
-        {"focus lost", BS_PUSHBUTTON | BS_NOTIFY, BN_KILLFOCUS,
-         [](CButton & button) {
-             button.SetFocus();
-             CWnd::ClearFocus();
-         }},
-        {"double click", BS_AUTORADIOBUTTON, BN_DOUBLECLICKED,
-         [](CButton & button) { CAutomation::DoubleClick(&button); }},
+    // clang-format off
+    Row const rows[] = {
+        {{"on a mouse click", "61:clicked", false, {}}, BS_AUTOCHECKBOX, [](CButton & b) { CAutomation::Click(&b); }},
+        {{"on space", "61:clicked", false, {}}, BS_AUTORADIOBUTTON, [](CButton & b) { b.SetFocus(); CAutomation::PressKey(VK_SPACE); }},
+        {{"on BM_CLICK", "61:clicked", false, {}}, BS_PUSHBUTTON, [](CButton & b) { b.Click(); }},
+        {{"on the focus taken by a press", "61:setfocus", false, {}}, BS_PUSHBUTTON | BS_NOTIFY, [](CButton & b) { CAutomation::Click(&b); }},
+        {{"on the focus lost", "61:killfocus", false, {}}, BS_PUSHBUTTON | BS_NOTIFY, [](CButton & b) { b.SetFocus(); CWnd::ClearFocus(); }},
+        {{"on a double click", "61:doubleclicked", false, {}}, BS_AUTORADIOBUTTON, [](CButton & b) { CAutomation::DoubleClick(&b); }},
     };
-    UINT id = 60;
-    for (Case const & test : cases) {
-        SCOPED_TRACE(test.name);
-        CButton * button = Add(++id, test.style | WS_GROUP);
-        HWND const hwnd = button->GetSafeHwnd();
-        Clear();
-        m_parent.m_onCommand = [&](UINT, UINT code, HWND control) {
-            if (code == test.code && CWnd::IsWindow(control))
-                CWnd::FromHandle(control)->DestroyWindow();
-        };
-        test.act(*button);
-        m_parent.m_onCommand = nullptr;
-        EXPECT_FALSE(CWnd::IsWindow(hwnd));
-        EXPECT_EQ(Heard().back(), (CParentRecorder::Command{id, test.code}));
-        EXPECT_EQ(CWnd::GetCapture(), nullptr);
-        CAutomation::Pump();
+    // clang-format on
+    for (Row const & row : rows) {
+        CButton * button = Add(61, row.style | WS_GROUP);
+        CheckDestroyedByHandler(row.destroy, *button, [&] { row.act(*button); });
     }
 }

@@ -72,14 +72,12 @@ TEST_F(ButtonOwnerDraw, AButtonDrawsItselfOnlyWhenItsParentDoesNot) {
     CWnd plainParent;
     ASSERT_TRUE(plainParent.Create(nullptr, "plain", WS_POPUP | WS_VISIBLE,
                                    CRect(420, 10, 620, 110), nullptr, 0));
-    struct Case {
-        char const * name;
-        CWnd * parent;
-        bool selfDrawn;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * name; CWnd * parent; bool selfDrawn; } const cases[] = {
         {"the parent draws", &m_parent, false},
         {"the parent leaves it", &plainParent, true},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         auto * button = new CSelfDrawnButton;

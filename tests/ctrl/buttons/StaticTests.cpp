@@ -21,15 +21,13 @@ protected:
 } // namespace
 
 TEST_F(StaticControl, NotifyingStaticsReportClicksAndNeverTakeTheFocus) {
-    struct Case {
-        DWORD style;
-        bool enabled;
-        size_t clicks;
-    } const cases[] = {
+    // clang-format off
+    struct Case { DWORD style; bool enabled; size_t clicks; } const cases[] = {
         {SS_NOTIFY, true, 3}, // one click, then the two presses of a double click
         {SS_LEFT, true, 0},
         {SS_NOTIFY | SS_CENTER, false, 0},
     };
+    // clang-format on
     CButton * button = Add(1, BS_PUSHBUTTON);
     UINT id = 30;
     for (Case const & test : cases) {
@@ -48,10 +46,8 @@ TEST_F(StaticControl, NotifyingStaticsReportClicksAndNeverTakeTheFocus) {
 }
 
 TEST_F(StaticControl, TheStyleChoosesHowTheTextIsDrawn) {
-    struct Case {
-        DWORD style;
-        UINT flags;
-    } const cases[] = {
+    // clang-format off
+    struct Case { DWORD style; UINT flags; } const cases[] = {
         {SS_LEFT, DT_LEFT | DT_WORDBREAK},
         {SS_CENTER, DT_CENTER | DT_WORDBREAK},
         {SS_RIGHT | SS_NOPREFIX, DT_RIGHT | DT_WORDBREAK | DT_NOPREFIX},
@@ -61,6 +57,7 @@ TEST_F(StaticControl, TheStyleChoosesHowTheTextIsDrawn) {
         {SS_CENTER | SS_WORDELLIPSIS, DT_CENTER | DT_WORD_ELLIPSIS},
         {SS_RIGHT | SS_PATHELLIPSIS | SS_NOTIFY, DT_RIGHT | DT_END_ELLIPSIS},
     };
+    // clang-format on
     for (Case const & test : cases)
         EXPECT_EQ(StaticText::DrawFlags(test.style), test.flags) << test.style;
 }
@@ -110,16 +107,13 @@ TEST_F(StaticControl, StaticsAndButtonsOfEveryKindPaint) {
 }
 
 TEST_F(StaticControl, LabelsAndGroupBoxesLetClicksThroughToTheControlsBeneath) {
-    struct Case {
-        char const * name;
-        bool groupBox;
-        DWORD style;
-        Commands heard;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * name; bool groupBox; DWORD style; Commands heard; } const cases[] = {
         {"plain label", false, SS_LEFT, {{1, BN_CLICKED}}},
         {"notifying label", false, SS_NOTIFY, {{40, STN_CLICKED}}},
         {"group box", true, BS_GROUPBOX, {{1, BN_CLICKED}}},
     };
+    // clang-format on
     CButton * below = Add(1, BS_PUSHBUTTON, CRect(20, 20, 120, 60));
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);

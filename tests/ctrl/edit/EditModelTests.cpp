@@ -109,6 +109,7 @@ char const * const kGroesse = "Gr\xC3\xB6\xC3\x9F"
                               "e \xC3\xA9";
 
 std::vector<Row> const & Rows() {
+    // clang-format off
     static std::vector<Row> const rows = {
         // Caret moves.
         {"LeftMovesOneCharacter", "hello", 5, 5, {"L"}, "hello", 4, 4, 0},
@@ -122,24 +123,8 @@ std::vector<Row> const & Rows() {
         {"ShiftHomeExtendsToTheStart", "hello", 2, 2, {"+Home"}, "hello", 2, 0, 0},
         {"HomeCollapses", "hello", 1, 4, {"Home"}, "hello", 0, 0, 0},
         {"WordRightGoesToNextWordStart", "one two  three", 0, 0, {"WR"}, "one two  three", 4, 4, 0},
-        {"WordRightSkipsSeveralBlanks",
-         "one two  three",
-         0,
-         0,
-         {"WR", "WR"},
-         "one two  three",
-         9,
-         9,
-         0},
-        {"WordRightEndsAtTheEnd",
-         "one two  three",
-         0,
-         0,
-         {"WR", "WR", "WR"},
-         "one two  three",
-         14,
-         14,
-         0},
+        {"WordRightSkipsSeveralBlanks", "one two  three", 0, 0, {"WR", "WR"}, "one two  three", 9, 9, 0},
+        {"WordRightEndsAtTheEnd", "one two  three", 0, 0, {"WR", "WR", "WR"}, "one two  three", 14, 14, 0},
         {"WordLeftGoesToWordStart", "one two  three", 14, 14, {"WL"}, "one two  three", 9, 9, 0},
         {"WordLeftTwice", "one two  three", 14, 14, {"WL", "WL"}, "one two  three", 4, 4, 0},
         {"WordLeftFromInsideAWord", "one two  three", 5, 5, {"WL"}, "one two  three", 4, 4, 0},
@@ -147,7 +132,6 @@ std::vector<Row> const & Rows() {
         {"PunctuationIsARunOfItsOwn", "a.b c", 0, 0, {"WR", "WR", "WR"}, "a.b c", 4, 4, 0},
         {"ShiftWordRightExtends", "one two", 0, 0, {"+WR"}, "one two", 0, 4, 0},
         {"PasswordWordMovesGoToTheEnds", "one two", 0, 0, {"pw", "WR"}, "one two", 7, 7, 0},
-
         // Deleting.
         {"BackspaceAtTheEnd", "hello", 5, 5, {"BS"}, "hell", 4, 4, 1},
         {"BackspaceAtTheStartDoesNothing", "hello", 0, 0, {"BS"}, "hello", 0, 0, 0},
@@ -155,53 +139,25 @@ std::vector<Row> const & Rows() {
         {"DeleteAtTheEndDoesNothing", "hello", 5, 5, {"Del"}, "hello", 5, 5, 0},
         {"BackspaceDeletesTheSelection", "hello", 1, 3, {"BS"}, "hlo", 1, 1, 1},
         {"DeleteDeletesAReversedSelection", "hello", 3, 1, {"Del"}, "hlo", 1, 1, 1},
-        {"CtrlBackspaceDeletesTheWordBefore",
-         "one two three",
-         13,
-         13,
-         {"CBS"},
-         "one two ",
-         8,
-         8,
-         1},
+        {"CtrlBackspaceDeletesTheWordBefore", "one two three", 13, 13, {"CBS"}, "one two ", 8, 8, 1},
         {"CtrlBackspaceAfterAWord", "one two", 3, 3, {"CBS"}, " two", 0, 0, 1},
         {"CtrlDeleteDeletesToTheNextWord", "one two three", 4, 4, {"CDel"}, "one three", 4, 4, 1},
         {"ClearDeletesTheSelection", "hello", 0, 2, {"clear"}, "llo", 0, 0, 1},
         {"ClearWithoutSelectionDoesNothing", "hello", 2, 2, {"clear"}, "hello", 2, 2, 0},
-
         // Typing and the limit.
         {"TypingIntoEmpty", "", 0, 0, {"t:abc"}, "abc", 3, 3, 1},
         {"TypingReplacesTheSelection", "hello", 1, 4, {"t:X"}, "hXo", 2, 2, 1},
         {"TypingIsCutAtTheLimit", "ab", 2, 2, {"limit:3", "t:cde"}, "abc", 3, 3, 1, 1},
         {"TypingIntoAFullFieldIsRefused", "abc", 3, 3, {"limit:3", "t:d"}, "abc", 3, 3, 0, 1},
         {"ReplacingASelectionInAFullField", "abc", 0, 3, {"limit:3", "t:xyz"}, "xyz", 3, 3, 1},
-        {"TheLimitCountsCodePoints",
-         "",
-         0,
-         0,
-         {"limit:2", "t:\xC3\xA9\xC3\xBCx"},
-         "\xC3\xA9\xC3\xBC",
-         4,
-         4,
-         1,
-         1},
+        {"TheLimitCountsCodePoints", "", 0, 0, {"limit:2", "t:\xC3\xA9\xC3\xBCx"}, "\xC3\xA9\xC3\xBC", 4, 4, 1, 1},
         {"ALimitOfZeroIsNoLimit", "abc", 3, 3, {"limit:0", "t:def"}, "abcdef", 6, 6, 1},
-
         // Read-only: no user change, but moves, copying and the program's replacement.
-        {"ReadOnlyRefusesEditing",
-         "abc",
-         0,
-         3,
-         {"ro", "t:x", "BS", "Del", "CBS", "cut", "paste:z"},
-         "abc",
-         0,
-         3,
-         0},
+        {"ReadOnlyRefusesEditing", "abc", 0, 3, {"ro", "t:x", "BS", "Del", "CBS", "cut", "paste:z"}, "abc", 0, 3, 0},
         {"ReadOnlyAllowsMoves", "abc", 3, 3, {"ro", "+Home"}, "abc", 3, 0, 0},
         {"ReadOnlyAllowsCopy", "abc", 0, 3, {"ro", "copy"}, "abc", 0, 3, 0, 0, "abc"},
         {"ReadOnlyRefusesUndo", "abc", 3, 3, {"t:d", "ro", "undo"}, "abcd", 4, 4, 1},
         {"ProgramReplacesWhileReadOnly", "abc", 0, 1, {"ro", "replace:Z"}, "Zbc", 1, 1, 1},
-
         // Clipboard helpers.
         {"CutGivesAndDeletesTheSelection", "hello", 1, 3, {"cut"}, "hlo", 1, 1, 1, 0, "el"},
         {"CopyGivesTheSelection", "hello", 1, 3, {"copy"}, "hello", 1, 3, 0, 0, "el"},
@@ -210,7 +166,6 @@ std::vector<Row> const & Rows() {
         {"PasswordRefusesCut", "secret", 0, 6, {"pw", "cut"}, "secret", 0, 6, 0},
         {"PasteTakesTheFirstLine", "ab", 2, 2, {"paste:cd\r\nef"}, "abcd", 4, 4, 1},
         {"PasteIsCutAtTheLimit", "ab", 2, 2, {"limit:3", "paste:xyz"}, "abx", 3, 3, 1, 1},
-
         // Undo.
         {"UndoTakesBackARunOfTyping", "", 0, 0, {"t:a", "t:b", "t:c", "undo"}, "", 0, 0, 4},
         {"AMoveEndsTheRun", "", 0, 0, {"t:a", "t:b", "L", "R", "t:c", "undo"}, "ab", 2, 2, 4},
@@ -219,43 +174,14 @@ std::vector<Row> const & Rows() {
         {"UndoTakesBackARunOfDeletions", "hello", 5, 5, {"BS", "BS", "undo"}, "hello", 5, 5, 3},
         {"PasteIsAStepOfItsOwn", "", 0, 0, {"t:a", "paste:b", "undo"}, "a", 1, 1, 3},
         {"NothingToUndo", "abc", 3, 3, {"undo"}, "abc", 3, 3, 0},
-
         // Code points.
         {"LeftSkipsATwoByteCharacter", kGroesse, 10, 10, {"L"}, kGroesse, 8, 8, 0},
         {"LeftOverBlank", kGroesse, 10, 10, {"L", "L"}, kGroesse, 7, 7, 0},
-        {"BackspaceDeletesAWholeCharacter",
-         kGroesse,
-         10,
-         10,
-         {"BS"},
-         "Gr\xC3\xB6\xC3\x9F"
-         "e ",
-         8,
-         8,
-         1},
-        {"BackspaceAfterUmlaut",
-         kGroesse,
-         4,
-         4,
-         {"BS"},
-         "Gr\xC3\x9F"
-         "e \xC3\xA9",
-         2,
-         2,
-         1},
-        {"DeleteBeforeUmlaut",
-         kGroesse,
-         2,
-         2,
-         {"Del"},
-         "Gr\xC3\x9F"
-         "e \xC3\xA9",
-         2,
-         2,
-         1},
+        {"BackspaceDeletesAWholeCharacter", kGroesse, 10, 10, {"BS"}, "Gr\xC3\xB6\xC3\x9F" "e ", 8, 8, 1},
+        {"BackspaceAfterUmlaut", kGroesse, 4, 4, {"BS"}, "Gr\xC3\x9F" "e \xC3\xA9", 2, 2, 1},
+        {"DeleteBeforeUmlaut", kGroesse, 2, 2, {"Del"}, "Gr\xC3\x9F" "e \xC3\xA9", 2, 2, 1},
         {"NonAsciiLettersMakeWords", kGroesse, 10, 10, {"WL", "WL"}, kGroesse, 0, 0, 0},
         {"ShiftLeftOverSharpS", kGroesse, 6, 6, {"+L"}, kGroesse, 6, 4, 0},
-
         // Selecting.
         {"SelectMovesInsideACodePointBack", kGroesse, 0, 0, {"sel:3,-1"}, kGroesse, 2, 10, 0},
         {"SelectMayRunBackwards", "hello", 0, 0, {"sel:4,1"}, "hello", 4, 1, 0},
@@ -270,6 +196,7 @@ std::vector<Row> const & Rows() {
         {"ShiftClickExtends", "hello", 1, 1, {"+click:4"}, "hello", 1, 4, 0},
         {"ClickBeyondTheEnd", "hello", 1, 1, {"click:9"}, "hello", 5, 5, 0},
     };
+    // clang-format on
     return rows;
 }
 
@@ -317,15 +244,14 @@ TEST(EditModel, SetTextKeepsAllOfItPutsTheCaretAtTheStartAndKeepsTheFlags) {
 }
 
 TEST(EditModel, LimitsOfZeroAndBeyondTheDefaultMeanTheDefault) {
-    struct Case {
-        UINT set;
-        UINT got;
-    } const cases[] = {
+    // clang-format off
+    struct Case { UINT set; UINT got; } const cases[] = {
         {0, CEditModel::defaultLimit},
         {1, 1},
         {CEditModel::defaultLimit, CEditModel::defaultLimit},
         {0xFFFFFFFFu, CEditModel::defaultLimit},
     };
+    // clang-format on
     for (Case const & c : cases) {
         CEditModel model;
         model.SetLimit(c.set);

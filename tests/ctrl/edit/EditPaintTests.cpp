@@ -98,16 +98,13 @@ constexpr int kTop = (21 - kLine) / 2;
 } // namespace
 
 TEST_F(EditPaint, BackgroundTellsEditableFromReadOnlyAndDisabled) {
-    struct Case {
-        DWORD style;
-        bool enabled;
-        CColor background;
-        CColor ink;
-    } const cases[] = {
+    // clang-format off
+    struct Case { DWORD style; bool enabled; CColor background; CColor ink; } const cases[] = {
         {0, true, Std(CStdTools::colorWindow), Std(CStdTools::colorText)},
         {ES_READONLY, true, Std(CStdTools::colorFace), Std(CStdTools::colorText)},
         {0, false, Std(CStdTools::colorFace), Std(CStdTools::colorGrayText)},
     };
+    // clang-format on
     for (Case const & c : cases) {
         CEditCtrl * edit = Add(c.style, "abc");
         edit->EnableWindow(c.enabled);

@@ -67,111 +67,26 @@ void Press(UINT key, UINT modifiers = 0) {
 }
 
 std::vector<OpenRow> const & OpenRows() {
+    // clang-format off
     static std::vector<OpenRow> const rows = {
-        {"ReturnKeepsTheSelection",
-         [](auto &, auto &) { Press(VK_RETURN); },
-         {CBN_SELENDOK, CBN_CLOSEUP},
-         1,
-         false},
-        {"KeysSelectAndReturnChooses",
-         [](auto &, auto &) {
-             Press(VK_DOWN);
-             Press(VK_DOWN);
-             Press(VK_RETURN);
-         },
-         {CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP},
-         3,
-         false},
-        {"EscapeRestoresTheSelectionOfTheOpening",
-         [](auto &, auto &) {
-             Press(VK_DOWN);
-             Press(VK_DOWN);
-             Press(VK_ESCAPE);
-         },
-         {CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_SELCHANGE},
-         1,
-         false},
-        {"EscapeAloneChangesNothing",
-         [](auto &, auto &) { Press(VK_ESCAPE); },
-         {CBN_SELENDCANCEL, CBN_CLOSEUP},
-         1,
-         false},
-        {"TheMouseHighlightsWithoutSelecting",
-         [](auto &, CComboBox & c) { CAutomation::MoveMouse(ComboBoxTest::DropRow(c, 4)); },
-         {},
-         1,
-         true},
-        {"ReturnChoosesTheEntryUnderTheMouse",
-         [](auto &, CComboBox & c) {
-             CAutomation::MoveMouse(ComboBoxTest::DropRow(c, 4));
-             Press(VK_RETURN);
-         },
-         {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE},
-         4,
-         false},
-        {"KeysMoveOnFromTheEntryUnderTheMouse",
-         [](auto &, CComboBox & c) {
-             CAutomation::MoveMouse(ComboBoxTest::DropRow(c, 4));
-             Press(VK_DOWN);
-         },
-         {CBN_SELCHANGE},
-         5,
-         true},
-        {"AClickOnAnEntryChoosesIt",
-         [](auto &, CComboBox & c) { CAutomation::ClickAt(ComboBoxTest::DropRow(c, 6)); },
-         {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE},
-         6,
-         false},
-        {"AClickOnTheSelectedEntryChoosesItAgain",
-         [](auto &, CComboBox & c) { CAutomation::ClickAt(ComboBoxTest::DropRow(c, 1)); },
-         {CBN_SELENDOK, CBN_CLOSEUP},
-         1,
-         false},
-        {"AClickOutsideCancels",
-         [](ComboBoxTest & t, auto &) { CAutomation::ClickAt(t.Outside()); },
-         {CBN_SELENDCANCEL, CBN_CLOSEUP},
-         1,
-         false},
-        {"AClickOutsideRestores",
-         [](ComboBoxTest & t, auto &) {
-             Press(VK_DOWN);
-             CAutomation::ClickAt(t.Outside());
-         },
-         {CBN_SELCHANGE, CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_SELCHANGE},
-         1,
-         false},
-        {"AClickOnTheFieldCloses",
-         [](auto &, CComboBox & c) { CAutomation::Click(&c); },
-         {CBN_SELENDCANCEL, CBN_CLOSEUP},
-         1,
-         false},
-        {"F4ClosesAsAChoice",
-         [](auto &, auto &) {
-             Press(VK_DOWN);
-             Press(VK_F4);
-         },
-         {CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP},
-         2,
-         false},
-        {"AltUpClosesAsAChoice",
-         [](auto &, auto &) { Press(VK_UP, CAutomation::modAlt); },
-         {CBN_SELENDOK, CBN_CLOSEUP},
-         1,
-         false},
-        {"TypingSelectsTheNextEntryBeginningWithTheCharacter",
-         [](auto &, auto &) { CAutomation::TypeText("m"); },
-         {CBN_SELCHANGE},
-         4,
-         true},
-        {"LosingTheFocusCancelsFirst",
-         [](ComboBoxTest & t, auto &) {
-             Press(VK_END);
-             t.Other()->SetFocus();
-         },
-         {CBN_SELCHANGE, CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_SELCHANGE, CBN_KILLFOCUS},
-         1,
-         false},
+        {"ReturnKeepsTheSelection", [](auto &, auto &) { Press(VK_RETURN); }, {CBN_SELENDOK, CBN_CLOSEUP}, 1, false},
+        {"KeysSelectAndReturnChooses", [](auto &, auto &) { Press(VK_DOWN); Press(VK_DOWN); Press(VK_RETURN); }, {CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}, 3, false},
+        {"EscapeRestoresTheSelectionOfTheOpening", [](auto &, auto &) { Press(VK_DOWN); Press(VK_DOWN); Press(VK_ESCAPE); }, {CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_SELCHANGE}, 1, false},
+        {"EscapeAloneChangesNothing", [](auto &, auto &) { Press(VK_ESCAPE); }, {CBN_SELENDCANCEL, CBN_CLOSEUP}, 1, false},
+        {"TheMouseHighlightsWithoutSelecting", [](auto &, CComboBox & c) { CAutomation::MoveMouse(ComboBoxTest::DropRow(c, 4)); }, {}, 1, true},
+        {"ReturnChoosesTheEntryUnderTheMouse", [](auto &, CComboBox & c) { CAutomation::MoveMouse(ComboBoxTest::DropRow(c, 4)); Press(VK_RETURN); }, {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}, 4, false},
+        {"KeysMoveOnFromTheEntryUnderTheMouse", [](auto &, CComboBox & c) { CAutomation::MoveMouse(ComboBoxTest::DropRow(c, 4)); Press(VK_DOWN); }, {CBN_SELCHANGE}, 5, true},
+        {"AClickOnAnEntryChoosesIt", [](auto &, CComboBox & c) { CAutomation::ClickAt(ComboBoxTest::DropRow(c, 6)); }, {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}, 6, false},
+        {"AClickOnTheSelectedEntryChoosesItAgain", [](auto &, CComboBox & c) { CAutomation::ClickAt(ComboBoxTest::DropRow(c, 1)); }, {CBN_SELENDOK, CBN_CLOSEUP}, 1, false},
+        {"AClickOutsideCancels", [](ComboBoxTest & t, auto &) { CAutomation::ClickAt(t.Outside()); }, {CBN_SELENDCANCEL, CBN_CLOSEUP}, 1, false},
+        {"AClickOutsideRestores", [](ComboBoxTest & t, auto &) { Press(VK_DOWN); CAutomation::ClickAt(t.Outside()); }, {CBN_SELCHANGE, CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_SELCHANGE}, 1, false},
+        {"AClickOnTheFieldCloses", [](auto &, CComboBox & c) { CAutomation::Click(&c); }, {CBN_SELENDCANCEL, CBN_CLOSEUP}, 1, false},
+        {"F4ClosesAsAChoice", [](auto &, auto &) { Press(VK_DOWN); Press(VK_F4); }, {CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}, 2, false},
+        {"AltUpClosesAsAChoice", [](auto &, auto &) { Press(VK_UP, CAutomation::modAlt); }, {CBN_SELENDOK, CBN_CLOSEUP}, 1, false},
+        {"TypingSelectsTheNextEntryBeginningWithTheCharacter", [](auto &, auto &) { CAutomation::TypeText("m"); }, {CBN_SELCHANGE}, 4, true},
+        {"LosingTheFocusCancelsFirst", [](ComboBoxTest & t, auto &) { Press(VK_END); t.Other()->SetFocus(); }, {CBN_SELCHANGE, CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_SELCHANGE, CBN_KILLFOCUS}, 1, false},
     };
+    // clang-format on
     return rows;
 }
 
@@ -222,6 +137,7 @@ TEST_F(ComboBoxTest, AClickOpensTheListAndAClickOnAnEntryChoosesIt) {
 }
 
 TEST_F(ComboBoxTest, WhileClosedKeysAndTypingSelectDirectly) {
+    // clang-format off
     struct Row {
         char const * name;
         int selected;
@@ -234,13 +150,10 @@ TEST_F(ComboBoxTest, WhileClosedKeysAndTypingSelectDirectly) {
         {"End then Home", 3, {VK_END, VK_HOME}, {CBN_SELCHANGE, CBN_SELCHANGE}, 0},
         {"Page Down stops at the last", 0, {VK_NEXT}, {CBN_SELCHANGE}, 7},
         {"Down from no selection", -1, {VK_DOWN}, {CBN_SELCHANGE}, 0},
-        {"typing goes round the entries beginning with a character",
-         0,
-         {0x10000 + 'b', 0x10000 + 'B', 0x10000 + 'b'},
-         {CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE},
-         2},
+        {"typing goes round the entries beginning with a character", 0, {0x10000 + 'b', 0x10000 + 'B', 0x10000 + 'b'}, {CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE}, 2},
         {"typing what no entry begins with", 0, {0x10000 + 'q'}, {}, 0},
     };
+    // clang-format on
     for (Row const & row : rows) {
         SCOPED_TRACE(row.name);
         CComboBox * combo = Colours(CBS_DROPDOWNLIST);
@@ -279,6 +192,7 @@ TEST_F(ComboBoxTest, TheProgramsChangesRaiseNothingAndBadIndexesGiveTheDefinedAn
     CComboBox * combo = Colours(CBS_DROPDOWNLIST);
     combo->SetFocus();
     Clear();
+    // clang-format off
     struct Row {
         char const * name;
         std::function<std::intptr_t(CComboBox &)> act;
@@ -288,62 +202,23 @@ TEST_F(ComboBoxTest, TheProgramsChangesRaiseNothingAndBadIndexesGiveTheDefinedAn
     } const rows[] = {
         {"select", [](CComboBox & c) { return c.SetCurSel(2); }, 2, 2, "Blue"},
         {"select none", [](CComboBox & c) { return c.SetCurSel(-1); }, CB_ERR, -1, ""},
-        {"select beyond the end clears",
-         [](CComboBox & c) {
-             c.SetCurSel(3);
-             return c.SetCurSel(8);
-         },
-         CB_ERR, -1, ""},
+        {"select beyond the end clears", [](CComboBox & c) { c.SetCurSel(3); return c.SetCurSel(8); }, CB_ERR, -1, ""},
         {"select data", [](CComboBox & c) { return c.SelectData(104); }, 4, 4, "Magenta"},
-        {"select missing data clears", [](CComboBox & c) { return c.SelectData(999); }, CB_ERR, -1,
-         ""},
-        {"find ignores letter case", [](CComboBox & c) { return c.FindStringExact(-1, "GREEN"); },
-         1, -1, ""},
-        {"find what is absent",
-         [](CComboBox & c) {
-             return static_cast<std::intptr_t>(static_cast<unsigned>(c.FindStringExact(-1, "Gr")));
-         },
-         0xFFFFFFFF, -1, ""},
-        {"data beyond the end",
-         [](CComboBox & c) { return static_cast<std::intptr_t>(c.GetItemData(8)); }, -1, -1, ""},
-        {"text beyond the end", [](CComboBox & c) { return c.GetLBText(8).GetLength(); }, 0, -1,
-         ""},
+        {"select missing data clears", [](CComboBox & c) { return c.SelectData(999); }, CB_ERR, -1, ""},
+        {"find ignores letter case", [](CComboBox & c) { return c.FindStringExact(-1, "GREEN"); }, 1, -1, ""},
+        {"find what is absent", [](CComboBox & c) { return static_cast<std::intptr_t>(static_cast<unsigned>(c.FindStringExact(-1, "Gr"))); }, 0xFFFFFFFF, -1, ""},
+        {"data beyond the end", [](CComboBox & c) { return static_cast<std::intptr_t>(c.GetItemData(8)); }, -1, -1, ""},
+        {"text beyond the end", [](CComboBox & c) { return c.GetLBText(8).GetLength(); }, 0, -1, ""},
         {"delete beyond the end", [](CComboBox & c) { return c.DeleteString(8); }, CB_ERR, -1, ""},
-        {"insert beyond the end", [](CComboBox & c) { return c.InsertString(9, "x"); }, CB_ERR, -1,
-         ""},
-        {"a drop-down list has no edit selection", [](CComboBox & c) { return c.SetEditSel(0, 1); },
-         FALSE, -1, ""},
-        {"deleting the selected entry clears",
-         [](CComboBox & c) {
-             c.SetCurSel(2);
-             return c.DeleteString(2);
-         },
-         7, -1, ""},
-        {"inserting above keeps the selected entry",
-         [](CComboBox & c) {
-             c.SetCurSel(2);
-             return c.InsertString(0, "Orange", 7);
-         },
-         0, 3, "Cyan"},
-        {"open",
-         [](CComboBox & c) {
-             c.ShowDropDown(TRUE);
-             return c.GetDroppedState();
-         },
-         TRUE, 3, "Cyan"},
-        {"close",
-         [](CComboBox & c) {
-             c.ShowDropDown(FALSE);
-             return c.GetDroppedState();
-         },
-         FALSE, 3, "Cyan"},
-        {"empty",
-         [](CComboBox & c) {
-             c.ResetContent();
-             return c.GetCount();
-         },
-         0, -1, ""},
+        {"insert beyond the end", [](CComboBox & c) { return c.InsertString(9, "x"); }, CB_ERR, -1, ""},
+        {"a drop-down list has no edit selection", [](CComboBox & c) { return c.SetEditSel(0, 1); }, FALSE, -1, ""},
+        {"deleting the selected entry clears", [](CComboBox & c) { c.SetCurSel(2); return c.DeleteString(2); }, 7, -1, ""},
+        {"inserting above keeps the selected entry", [](CComboBox & c) { c.SetCurSel(2); return c.InsertString(0, "Orange", 7); }, 0, 3, "Cyan"},
+        {"open", [](CComboBox & c) { c.ShowDropDown(TRUE); return c.GetDroppedState(); }, TRUE, 3, "Cyan"},
+        {"close", [](CComboBox & c) { c.ShowDropDown(FALSE); return c.GetDroppedState(); }, FALSE, 3, "Cyan"},
+        {"empty", [](CComboBox & c) { c.ResetContent(); return c.GetCount(); }, 0, -1, ""},
     };
+    // clang-format on
     for (Row const & row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(row.act(*combo), row.result);
@@ -456,32 +331,24 @@ TEST_F(ComboBoxTest, TheFocusLeavesOnlyWhenItLeavesTheWholeComboBox) {
         CListBox * other = Other();
         other->SetFocus();
         Clear();
+        // clang-format off
         struct Step {
             char const * name;
             std::function<void()> act;
             Commands heard;
             bool inside; // the focus is in the combo box, its edit or its list afterwards
         } const steps[] = {
-            {"the program focuses it", [&] { combo->SetFocus(); },
-             Commands{{kOther, LBN_KILLFOCUS}, {kCombo, CBN_SETFOCUS}}, true},
-            {"a click on the button", [&] { CAutomation::Click(combo, ButtonPoint(*combo)); },
-             Codes({CBN_DROPDOWN}), true},
+            {"the program focuses it", [&] { combo->SetFocus(); }, Commands{{kOther, LBN_KILLFOCUS}, {kCombo, CBN_SETFOCUS}}, true},
+            {"a click on the button", [&] { CAutomation::Click(combo, ButtonPoint(*combo)); }, Codes({CBN_DROPDOWN}), true},
             {"the focus goes into the open list", [&] { DropList(*combo)->SetFocus(); }, {}, true},
-            {"keys there still select", [&] { CAutomation::PressKey(VK_DOWN); },
-             Codes({CBN_SELCHANGE}), true},
+            {"keys there still select", [&] { CAutomation::PressKey(VK_DOWN); }, Codes({CBN_SELCHANGE}), true},
             {"the focus comes back", [&] { combo->SetFocus(); }, {}, true},
             {"and goes into the list again", [&] { DropList(*combo)->SetFocus(); }, {}, true},
-            {"Return there chooses and the list hands the focus back",
-             [&] { CAutomation::PressKey(VK_RETURN); }, Codes({CBN_SELENDOK, CBN_CLOSEUP}), true},
-            {"a click on the button opens it again",
-             [&] { CAutomation::Click(combo, ButtonPoint(*combo)); }, Codes({CBN_DROPDOWN}), true},
-            {"another control takes it", [&] { other->SetFocus(); },
-             Commands{{kCombo, CBN_SELENDCANCEL},
-                      {kCombo, CBN_CLOSEUP},
-                      {kCombo, CBN_KILLFOCUS},
-                      {kOther, LBN_SETFOCUS}},
-             false},
+            {"Return there chooses and the list hands the focus back", [&] { CAutomation::PressKey(VK_RETURN); }, Codes({CBN_SELENDOK, CBN_CLOSEUP}), true},
+            {"a click on the button opens it again", [&] { CAutomation::Click(combo, ButtonPoint(*combo)); }, Codes({CBN_DROPDOWN}), true},
+            {"another control takes it", [&] { other->SetFocus(); }, Commands{{kCombo, CBN_SELENDCANCEL}, {kCombo, CBN_CLOSEUP}, {kCombo, CBN_KILLFOCUS}, {kOther, LBN_SETFOCUS}}, false},
         };
+        // clang-format on
         for (Step const & step : steps) {
             SCOPED_TRACE(step.name);
             Clear();
@@ -611,97 +478,33 @@ TEST_F(ComboBoxTest, DestroyingAnOpenComboBoxTakesItsListAlong) {
 }
 
 TEST_F(ComboBoxTest, AHandlerMayDestroyTheComboBoxOrItsParent) {
-    struct Row {
-        char const * name;
-        DWORD style;
-        UINT code;
-        bool parent;
-        std::function<void(ComboBoxTest &, CComboBox &)> act;
-    } const rows[] = {
-        {"the combo box as it gets the focus", CBS_DROPDOWNLIST, CBN_SETFOCUS, false,
-         [](auto &, CComboBox & c) { CAutomation::Click(&c); }},
-        {"the combo box as its list opens", CBS_DROPDOWNLIST, CBN_DROPDOWN, false,
-         [](auto &, CComboBox & c) { CAutomation::Click(&c); }},
-        {"the combo box on a choice", CBS_DROPDOWN, CBN_SELENDOK, false,
-         [](auto &, CComboBox & c) {
-             CAutomation::Click(&c, ButtonPoint(c));
-             CAutomation::ClickAt(DropRow(c, 2));
-         }},
-        {"the combo box as its list closes", CBS_DROPDOWNLIST, CBN_CLOSEUP, false,
-         [](auto &, CComboBox & c) {
-             CAutomation::Click(&c);
-             CAutomation::PressKey(VK_ESCAPE);
-         }},
-        {"the combo box on a change by a key", CBS_DROPDOWNLIST, CBN_SELCHANGE, false,
-         [](auto &, CComboBox & c) {
-             c.SetFocus();
-             CAutomation::PressKey(VK_DOWN);
-         }},
-        {"the combo box on a change after choosing", CBS_DROPDOWN, CBN_SELCHANGE, false,
-         [](auto &, CComboBox & c) {
-             CAutomation::Click(&c, ButtonPoint(c));
-             CAutomation::ClickAt(DropRow(c, 3));
-         }},
-        {"the combo box as the focus leaves it open", CBS_DROPDOWN, CBN_KILLFOCUS, false,
-         [](ComboBoxTest & t, CComboBox & c) {
-             CAutomation::Click(&c, ButtonPoint(c));
-             t.Other()->SetFocus();
-         }},
-        {"the combo box on typing", CBS_DROPDOWN, CBN_EDITUPDATE, false,
-         [](auto &, CComboBox & c) {
-             c.SetFocus();
-             CAutomation::TypeText("x");
-         }},
-        {"the combo box after typing", CBS_DROPDOWN, CBN_EDITCHANGE, false,
-         [](auto &, CComboBox & c) {
-             c.SetFocus();
-             CAutomation::TypeText("x");
-         }},
-        {"the parent on a choice", CBS_DROPDOWNLIST, CBN_SELENDOK, true,
-         [](auto &, CComboBox & c) {
-             CAutomation::Click(&c);
-             CAutomation::ClickAt(DropRow(c, 2));
-         }},
-        {"the parent on a cancel", CBS_DROPDOWN, CBN_SELENDCANCEL, true,
-         [](ComboBoxTest & t, CComboBox & c) {
-             CAutomation::Click(&c, ButtonPoint(c));
-             CAutomation::ClickAt(t.Outside());
-         }},
+    // A destroyed combo box says nothing more; one whose parent is being destroyed still loses
+    // the focus, as on Windows.
+    using Act = std::function<void(ComboBoxTest &, CComboBox &)>;
+    Act const click = [](auto &, CComboBox & c) { CAutomation::Click(&c); };
+    Act const type = [](auto &, CComboBox & c) {
+        c.SetFocus();
+        CAutomation::TypeText("x");
     };
+    // clang-format off
+    struct Row { DestroyRow destroy; DWORD style; Act act; };
+    Row const rows[] = {
+        {{"the combo box as it gets the focus", "20:setfocus", false, {}}, CBS_DROPDOWNLIST, click},
+        {{"the combo box as its list opens", "20:dropdown", false, {}}, CBS_DROPDOWNLIST, click},
+        {{"the combo box on a choice", "20:selendok", false, {}}, CBS_DROPDOWN, [](auto &, CComboBox & c) { CAutomation::Click(&c, ButtonPoint(c)); CAutomation::ClickAt(DropRow(c, 2)); }},
+        {{"the combo box as its list closes", "20:closeup", false, {}}, CBS_DROPDOWNLIST, [](auto &, CComboBox & c) { CAutomation::Click(&c); CAutomation::PressKey(VK_ESCAPE); }},
+        {{"the combo box on a change by a key", "20:selchange", false, {}}, CBS_DROPDOWNLIST, [](auto &, CComboBox & c) { c.SetFocus(); CAutomation::PressKey(VK_DOWN); }},
+        {{"the combo box on a change after choosing", "20:selchange", false, {}}, CBS_DROPDOWN, [](auto &, CComboBox & c) { CAutomation::Click(&c, ButtonPoint(c)); CAutomation::ClickAt(DropRow(c, 3)); }},
+        {{"the combo box as the focus leaves it open", "20:killfocus", false, {}}, CBS_DROPDOWN, [](ComboBoxTest & t, CComboBox & c) { CAutomation::Click(&c, ButtonPoint(c)); t.Other()->SetFocus(); }},
+        {{"the combo box on typing", "20:editupdate", false, {}}, CBS_DROPDOWN, type},
+        {{"the combo box after typing", "20:editchange", false, {}}, CBS_DROPDOWN, type},
+        {{"the parent on a choice", "20:selendok", true, {"20:killfocus"}}, CBS_DROPDOWNLIST, [](auto &, CComboBox & c) { CAutomation::Click(&c); CAutomation::ClickAt(DropRow(c, 2)); }},
+        {{"the parent on a cancel", "20:selendcancel", true, {"20:killfocus"}}, CBS_DROPDOWN, [](ComboBoxTest & t, CComboBox & c) { CAutomation::Click(&c, ButtonPoint(c)); CAutomation::ClickAt(t.Outside()); }},
+    };
+    // clang-format on
     for (Row const & row : rows) {
-        SCOPED_TRACE(row.name);
-        if (!m_parent.IsWindow()) {
-            ASSERT_TRUE(m_parent.Create(nullptr, "parent", WS_POPUP | WS_VISIBLE,
-                                        CRect(100, 100, 500, 400), nullptr, 0));
-        }
         CComboBox * combo = Colours(row.style);
-        HWND const hwnd = combo->GetSafeHwnd();
-        Clear();
-        bool fired = false;
-        std::size_t heardThen = 0;
-        m_parent.m_onCommand = [&](UINT id, UINT code, HWND) {
-            if (id != kCombo || code != row.code || fired)
-                return;
-            fired = true;
-            heardThen = m_parent.m_commands.size();
-            if (row.parent)
-                m_parent.DestroyWindow();
-            else
-                CWnd::FromHandle(hwnd)->DestroyWindow();
-        };
-        row.act(*this, *combo);
-        EXPECT_TRUE(fired);
-        EXPECT_FALSE(CWnd::IsWindow(hwnd));
-        EXPECT_EQ(CWnd::GetCapture(), nullptr);
-        // A destroyed combo box says nothing more; one whose parent is being destroyed still
-        // loses the focus, as on Windows.
-        Commands after(Heard().begin() + static_cast<std::ptrdiff_t>(heardThen), Heard().end());
-        std::erase_if(after, [](CParentRecorder::Command const & c) { return c.id != kCombo; });
-        EXPECT_EQ(after, row.parent ? Codes({CBN_KILLFOCUS}) : Commands{});
-        m_parent.m_onCommand = nullptr;
-        if (m_parent.IsWindow())
-            for (UINT i = m_parent.GetChildCount(); i-- > 0;)
-                m_parent.GetChild(i)->DestroyWindow();
+        CheckDestroyedByHandler(row.destroy, *combo, [&] { row.act(*this, *combo); });
     }
 }
 

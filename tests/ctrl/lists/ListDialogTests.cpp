@@ -100,10 +100,8 @@ TEST_F(ListDialog, ReturnAndEscapeCloseAnOpenListInsteadOfTheDialog) {
         SCOPED_TRACE(id);
         combo->SetCurSel(0);
         combo->SetFocus();
-        struct Step {
-            UINT key;
-            Commands heard;
-        } const steps[] = {
+        // clang-format off
+        struct Step { UINT key; Commands heard; } const steps[] = {
             {VK_F4, {{id, CBN_DROPDOWN}}},
             {VK_DOWN, {{id, CBN_SELCHANGE}}},
             {VK_RETURN, {{id, CBN_SELENDOK}, {id, CBN_CLOSEUP}}},
@@ -112,6 +110,7 @@ TEST_F(ListDialog, ReturnAndEscapeCloseAnOpenListInsteadOfTheDialog) {
             {VK_ESCAPE, {{id, CBN_SELENDCANCEL}, {id, CBN_CLOSEUP}}},
             {VK_ESCAPE, {{IDCANCEL, BN_CLICKED}}},
         };
+        // clang-format on
         for (Step const & step : steps) {
             Clear();
             CAutomation::PressKey(step.key);

@@ -28,13 +28,8 @@ std::vector<std::string> Texts(CListModel const & model) {
 } // namespace
 
 TEST(ListModel, NavigationKeysStopAtTheEndsAndStartFromTheFirst) {
-    struct Row {
-        int from;
-        CListModel::Move move;
-        int count;
-        int page;
-        int expected;
-    } const rows[] = {
+    // clang-format off
+    struct Row { int from; CListModel::Move move; int count; int page; int expected; } const rows[] = {
         {2, CListModel::moveUp, 10, 4, 1},        {0, CListModel::moveUp, 10, 4, 0},
         {8, CListModel::moveDown, 10, 4, 9},      {9, CListModel::moveDown, 10, 4, 9},
         {5, CListModel::movePageUp, 10, 4, 2},    {2, CListModel::movePageUp, 10, 4, 0},
@@ -45,6 +40,7 @@ TEST(ListModel, NavigationKeysStopAtTheEndsAndStartFromTheFirst) {
         {none, CListModel::moveEnd, 10, 4, 9},    {12, CListModel::moveUp, 10, 4, 0},
         {none, CListModel::moveDown, 0, 4, none},
     };
+    // clang-format on
     for (Row const & row : rows) {
         SCOPED_TRACE(testing::Message()
                      << "from " << row.from << ", move " << row.move << ", page " << row.page);
@@ -54,11 +50,8 @@ TEST(ListModel, NavigationKeysStopAtTheEndsAndStartFromTheFirst) {
 
 TEST(ListModel, FindingGoesRoundFromTheEntryAfterTheStartIgnoringLetterCase) {
     CListModel const model = Made({"Apple", "banana", "Blueberry", "apple", "Cherry"});
-    struct Row {
-        char const * name;
-        int found;
-        int expected;
-    } const rows[] = {
+    // clang-format off
+    struct Row { char const * name; int found; int expected; } const rows[] = {
         {"exact from the first", model.FindExact(none, "APPLE"), 0},
         {"exact after the start", model.FindExact(0, "apple"), 3},
         {"exact goes round", model.FindExact(3, "Apple"), 0},
@@ -72,6 +65,7 @@ TEST(ListModel, FindingGoesRoundFromTheEntryAfterTheStartIgnoringLetterCase) {
         {"data", model.FindData(103), 3},
         {"missing data", model.FindData(7), none},
     };
+    // clang-format on
     for (Row const & row : rows)
         EXPECT_EQ(row.found, row.expected) << row.name;
 }
@@ -108,6 +102,7 @@ TEST(ListModel, SortedPlacesFollowEqualTextsAndIgnoreLetterCase) {
 
 TEST(ListModel, TheTopRowKeepsThePageFullAndFollowsTheEntriesShown) {
     CListModel model = Made({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, 4);
+    // clang-format off
     struct Row {
         char const * name;
         void (*act)(CListModel &);
@@ -120,21 +115,11 @@ TEST(ListModel, TheTopRowKeepsThePageFullAndFollowsTheEntriesShown) {
         {"an entry below comes to the last row", [](CListModel & m) { m.EnsureVisible(8); }, 5},
         {"an entry above comes to the top", [](CListModel & m) { m.EnsureVisible(1); }, 1},
         {"an entry shown keeps the rows", [](CListModel & m) { m.EnsureVisible(3); }, 1},
-        {"a larger page pulls the top back",
-         [](CListModel & m) {
-             m.SetTopIndex(6);
-             m.SetPage(8);
-         },
-         2},
-        {"deleting pulls the top back",
-         [](CListModel & m) {
-             m.SetPage(4);
-             m.SetTopIndex(6);
-             m.Delete(0);
-         },
-         5},
+        {"a larger page pulls the top back", [](CListModel & m) { m.SetTopIndex(6); m.SetPage(8); }, 2},
+        {"deleting pulls the top back", [](CListModel & m) { m.SetPage(4); m.SetTopIndex(6); m.Delete(0); }, 5},
         {"clearing", [](CListModel & m) { m.Clear(); }, 0},
     };
+    // clang-format on
     for (Row const & row : rows) {
         row.act(model);
         EXPECT_EQ(model.GetTopIndex(), row.top) << row.name;

@@ -1,7 +1,6 @@
 #include "CAutomation.hpp"
 #include "CCairoDevice.hpp"
 #include "CComboBox.hpp"
-#include "CImageCompare.hpp"
 #include "CListBox.hpp"
 #include "CReferencePicture.hpp"
 #include "CStdTools.hpp"
@@ -10,34 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <initializer_list>
 #include <string>
 
 namespace {
 
-bool Updating() {
-    char const * value = std::getenv("VANTOR_UPDATE_REFERENCES");
-    return value && std::strcmp(value, "1") == 0;
-}
-
-std::string ReferencePath(char const * name) {
-    return std::string(VANTOR_REFERENCE_DIR) + "/" + name + ".png";
-}
-
 CColor Std(CStdTools::Role role) {
     return CStdTools::FindInstance()->GetColor(role);
-}
-
-// The pixels of a rectangle of a picture that have a colour.
-int Count(CImageCompare::Image const & image, CRect const & area, CColor color) {
-    int count = 0;
-    for (LONG y = area.top; y < area.bottom; ++y)
-        for (LONG x = area.left; x < area.right; ++x)
-            if (image.pixels[static_cast<std::size_t>(y * image.size.cx + x)] == color)
-                ++count;
-    return count;
 }
 
 class ListPictures : public ::testing::Test {
@@ -65,15 +43,9 @@ protected:
         return control;
     }
 
-    // Writes a window's picture and compares it with its stored reference, or stores it
-    // when the references are being regenerated; gives the picture for further checks.
+    // Writes a window's picture and compares it with its stored reference.
     CImageCompare::Image Check(CWnd & wnd, char const * name) {
-        std::string const drawn = std::string(VANTOR_OUTPUT_DIR) + "/" + name + ".png";
-        CImageCompare::Image picture;
-        EXPECT_TRUE(wnd.WriteImage(drawn.c_str()));
-        EXPECT_TRUE(CImageCompare::ReadPng(drawn.c_str(), picture));
-        CheckReferencePicture(drawn, VANTOR_REFERENCE_DIR, VANTOR_OUTPUT_DIR, name);
-        return picture;
+        return CheckReferencePicture(wnd, VANTOR_REFERENCE_DIR, VANTOR_OUTPUT_DIR, name);
     }
 
     CCairoDevice m_device{"DejaVu Sans"};
@@ -101,14 +73,15 @@ TEST_F(ListPictures, ListBoxesNormalFocusedAndDisabled) {
     CRect row;
     focused->GetItemRect(2, row);
     focused->ClientToScreen(row);
-    EXPECT_GT(Count(picture, row, Std(CStdTools::colorHighlight)), row.Width() * row.Height() / 2)
+    EXPECT_GT(CountPixels(picture, row, Std(CStdTools::colorHighlight)),
+              row.Width() * row.Height() / 2)
         << "the selected entry is highlighted";
     CRect other;
     disabled->GetItemRect(0, other);
     disabled->ClientToScreen(other);
-    EXPECT_EQ(Count(picture, other, Std(CStdTools::colorHighlight)), 0)
+    EXPECT_EQ(CountPixels(picture, other, Std(CStdTools::colorHighlight)), 0)
         << "a disabled list box shows its selection grey";
-    EXPECT_GT(Count(picture, other, Std(CStdTools::color3DLight)), 0);
+    EXPECT_GT(CountPixels(picture, other, Std(CStdTools::color3DLight)), 0);
 }
 
 TEST_F(ListPictures, ComboBoxesNormalFocusedDisabledAndDropped) {
@@ -131,7 +104,7 @@ TEST_F(ListPictures, ComboBoxesNormalFocusedDisabledAndDropped) {
     CRect highlighted = focused->GetClientRect() - 4;
     highlighted.right -= 16;
     focused->ClientToScreen(highlighted);
-    EXPECT_GT(Count(field, highlighted, Std(CStdTools::colorHighlight)),
+    EXPECT_GT(CountPixels(field, highlighted, Std(CStdTools::colorHighlight)),
               highlighted.Width() * highlighted.Height() / 2)
         << "the focused drop-down list shows its entry highlighted";
 
@@ -146,22 +119,24 @@ TEST_F(ListPictures, ComboBoxesNormalFocusedDisabledAndDropped) {
     CImageCompare::Image const open = Check(*list, "combobox-list");
     EXPECT_EQ(open.size, listRect.Size());
     // The list's own border, and the chosen entry (the fourth) highlighted.
-    EXPECT_EQ(Count(open, CRect(0, 0, open.size.cx, 1), Std(CStdTools::color3DDarkShadow)),
+    EXPECT_EQ(CountPixels(open, CRect(0, 0, open.size.cx, 1), Std(CStdTools::color3DDarkShadow)),
               open.size.cx);
     LONG const rowHeight = dropped->GetItemHeight();
-    EXPECT_GT(Count(open, CRect(1, 1 + 3 * rowHeight, open.size.cx - 1, 1 + 4 * rowHeight),
-                    Std(CStdTools::colorHighlight)),
+    EXPECT_GT(CountPixels(open, CRect(1, 1 + 3 * rowHeight, open.size.cx - 1, 1 + 4 * rowHeight),
+                          Std(CStdTools::colorHighlight)),
               rowHeight * open.size.cx / 2);
 }
 
 TEST_F(ListPictures, TheReferencesAreNotBlank) {
-    if (Updating())
+    if (UpdatingReferences())
         GTEST_SKIP() << "references are being written";
     for (char const * name : {"listboxes", "comboboxes", "comboboxes-dropped", "combobox-list"}) {
         CImageCompare::Image stored;
-        ASSERT_TRUE(CImageCompare::ReadPng(ReferencePath(name).c_str(), stored)) << name;
+        ASSERT_TRUE(CImageCompare::ReadPng(
+            (std::string(VANTOR_REFERENCE_DIR) + "/" + name + ".png").c_str(), stored))
+            << name;
         CColor const face = Std(CStdTools::colorFace);
-        EXPECT_LT(Count(stored, CRect(CPoint(), stored.size), face),
+        EXPECT_LT(CountPixels(stored, CRect(CPoint(), stored.size), face),
                   stored.size.cx * stored.size.cy * 9 / 10)
             << name;
     }

@@ -61,62 +61,23 @@ TEST_F(IPAddrTest, TypingFillsTheFieldsByTheRules) {
         int filled;
         int changes;
     };
+    // clang-format off
     std::vector<Row> const rows = {
         {"dots between the fields", {Type("192.168.0.1")}, "192.168.0.1", 0xC0A80001, 4, 8},
         {"three digits move on", {Type("1921680.1")}, "192.168.0.1", 0xC0A80001, 4, 8},
         {"a blank moves on like a dot", {Type("7 8 9 1")}, "7.8.9.1", 0x07080901, 4, 4},
-        {"above 255 is clamped when the field is left",
-         {Type("300.1.2.3")},
-         "255.1.2.3",
-         0xFF010203,
-         4,
-         6},
-        {"the last field is clamped when the focus leaves",
-         {Type("1.2.3.999")},
-         "1.2.3.255",
-         0x010203FF,
-         4,
-         7},
+        {"above 255 is clamped when the field is left", {Type("300.1.2.3")}, "255.1.2.3", 0xFF010203, 4, 6},
+        {"the last field is clamped when the focus leaves", {Type("1.2.3.999")}, "1.2.3.255", 0x010203FF, 4, 7},
         {"leading zeros go when the field is left", {Type("010.1")}, "10.1..", 0x0A010000, 2, 4},
-        {"a dot in a blank field and letters do nothing",
-         {Type("10..5x")},
-         "10.5..",
-         0x0A050000,
-         2,
-         3},
+        {"a dot in a blank field and letters do nothing", {Type("10..5x")}, "10.5..", 0x0A050000, 2, 3},
         {"backspace in a blank field goes back", {Type("1.2\b\b3")}, "13...", 0x0D000000, 1, 4},
-        {"left and right cross the fields at their ends",
-         {Type("12"), Key(VK_RIGHT), Type("3"), Key(VK_LEFT), Key(VK_LEFT), Type("45")},
-         "124.5..",
-         0x7C050000,
-         2,
-         5},
-        {"home and end go to the ends of the address",
-         {Type("1.2.3.4"), Key(VK_HOME), Type("9"), Key(VK_END), Type("\b")},
-         "91.2.3.",
-         0x5B020300,
-         3,
-         6},
-        {"a full field passes a digit on",
-         {Type("123"), Key(VK_LEFT), Type("4")},
-         "123.4..",
-         0x7B040000,
-         2,
-         4},
-        {"delete takes the digit after the caret",
-         {Type("45"), Key(VK_HOME), Key(VK_DELETE)},
-         "5...",
-         0x05000000,
-         1,
-         3},
-        {"shift selects within a field and typing replaces it",
-         {Type("123"), Key(VK_LEFT), Key(VK_LEFT, CAutomation::modShift),
-          Key(VK_LEFT, CAutomation::modShift), Type("9")},
-         "19...",
-         0x13000000,
-         1,
-         4},
+        {"left and right cross the fields at their ends", {Type("12"), Key(VK_RIGHT), Type("3"), Key(VK_LEFT), Key(VK_LEFT), Type("45")}, "124.5..", 0x7C050000, 2, 5},
+        {"home and end go to the ends of the address", {Type("1.2.3.4"), Key(VK_HOME), Type("9"), Key(VK_END), Type("\b")}, "91.2.3.", 0x5B020300, 3, 6},
+        {"a full field passes a digit on", {Type("123"), Key(VK_LEFT), Type("4")}, "123.4..", 0x7B040000, 2, 4},
+        {"delete takes the digit after the caret", {Type("45"), Key(VK_HOME), Key(VK_DELETE)}, "5...", 0x05000000, 1, 3},
+        {"shift selects within a field and typing replaces it", {Type("123"), Key(VK_LEFT), Key(VK_LEFT, CAutomation::modShift), Key(VK_LEFT, CAutomation::modShift), Type("9")}, "19...", 0x13000000, 1, 4},
     };
+    // clang-format on
     for (Row const & row : rows) {
         SCOPED_TRACE(row.name);
         CIPAddrCtrl * addr = Add();
@@ -280,45 +241,27 @@ TEST_F(IPAddrTest, ADisabledControlIgnoresTheUser) {
 }
 
 TEST_F(IPAddrTest, AParentMayDestroyTheControlWhileItIsTold) {
-    struct Row {
-        char const * name;
-        char const * typed;
-        UINT destroyOn;
-    } const rows[] = {
-        {"on a change", "1", EN_CHANGE},
-        {"on a field left", "1.", 0},
-        {"on the focus lost", "1\t", EN_KILLFOCUS},
+    // clang-format off
+    struct Row { DestroyRow destroy; char const * typed; };
+    Row const rows[] = {
+        {{"on a change", "60:change", false, {}}, "1"},
+        {{"on a field left", "60:fieldchanged", false, {}}, "1."},
+        {{"on the focus lost", "60:killfocus", false, {}}, "1\t"},
     };
+    // clang-format on
     for (Row const & row : rows) {
-        SCOPED_TRACE(row.name);
         CIPAddrCtrl * addr = Add();
-        HWND const hwnd = addr->GetSafeHwnd();
         addr->SetFieldFocus(0);
-        m_parent.m_onCommand = [&row, addr, hwnd](UINT id, UINT code) {
-            if (id == kId && row.destroyOn != 0 && code == row.destroyOn && CWnd::IsWindow(hwnd))
-                addr->DestroyWindow();
-        };
-        m_parent.m_onNotify = [&row, addr, hwnd](NMHDR &) -> LRESULT {
-            if (row.destroyOn == 0 && CWnd::IsWindow(hwnd))
-                addr->DestroyWindow();
-            return 0;
-        };
-        CAutomation::TypeText(row.typed);
-        CAutomation::TypeText("2.3");
-        EXPECT_FALSE(CWnd::IsWindow(hwnd));
-        m_parent.m_onCommand = nullptr;
-        m_parent.m_onNotify = nullptr;
-        m_parent.GetDlgItem(kNext)->DestroyWindow();
+        CheckDestroyedByHandler(row.destroy, *addr, [&] {
+            CAutomation::TypeText(row.typed);
+            CAutomation::TypeText("2.3");
+        });
     }
 }
 
 TEST(IPAddrModel, TextsAreReadFieldByField) {
-    struct Row {
-        char const * text;
-        char const * read;
-        DWORD address;
-        int filled;
-    } const rows[] = {
+    // clang-format off
+    struct Row { char const * text; char const * read; DWORD address; int filled; } const rows[] = {
         {"1.2.3.4", "1.2.3.4", 0x01020304, 4},
         {"1..3", "1..3.", 0x01000300, 2},
         {"999.1", "255.1..", 0xFF010000, 2},
@@ -328,6 +271,7 @@ TEST(IPAddrModel, TextsAreReadFieldByField) {
         {"", "...", 0, 0},
         {"1.2.3.4.5", "1.2.3.4", 0x01020304, 4},
     };
+    // clang-format on
     for (Row const & row : rows) {
         SCOPED_TRACE(row.text);
         CIPAddrModel model;

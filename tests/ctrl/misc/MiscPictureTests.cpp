@@ -68,11 +68,8 @@ protected:
 
     // Paints the window and compares its picture with the reference of that name.
     void Check(char const * name) {
-        std::string const picture = std::string(VANTOR_OUTPUT_DIR) + "/" + name + ".png";
-        ASSERT_TRUE(m_top.WriteImage(picture.c_str()));
-        CheckReferencePicture(picture, VANTOR_REFERENCE_DIR, VANTOR_OUTPUT_DIR, name);
-        CImageCompare::Image drawn;
-        ASSERT_TRUE(CImageCompare::ReadPng(picture.c_str(), drawn));
+        CImageCompare::Image const drawn =
+            CheckReferencePicture(m_top, VANTOR_REFERENCE_DIR, VANTOR_OUTPUT_DIR, name);
         // A picture of the face colour alone would show that nothing was drawn.
         CColor const face = CStdTools::FindInstance()->GetColor(CStdTools::colorFace);
         int const plain =

@@ -80,12 +80,8 @@ protected:
 } // namespace
 
 TEST_F(ScrollBarTest, AClickOnEachPartAsksTheParentAndEndsWithEndScroll) {
-    struct Row {
-        char const * name;
-        DWORD style;
-        Part part;
-        Lines heard;
-    } const rows[] = {
+    // clang-format off
+    struct Row { char const * name; DWORD style; Part part; Lines heard; } const rows[] = {
         {"left arrow", SBS_HORZ, lineUp, {"H lineup", "H endscroll"}},
         {"right arrow", SBS_HORZ, lineDown, {"H linedown", "H endscroll"}},
         {"trough left of the thumb", SBS_HORZ, pageUp, {"H pageup", "H endscroll"}},
@@ -96,6 +92,7 @@ TEST_F(ScrollBarTest, AClickOnEachPartAsksTheParentAndEndsWithEndScroll) {
         {"trough above the thumb", SBS_VERT, pageUp, {"V pageup", "V endscroll"}},
         {"trough below the thumb", SBS_VERT, pageDown, {"V pagedown", "V endscroll"}},
     };
+    // clang-format on
     for (Row const & row : rows) {
         SCOPED_TRACE(row.name);
         CScrollBar * bar = Add(row.style);
@@ -111,17 +108,13 @@ TEST_F(ScrollBarTest, AClickOnEachPartAsksTheParentAndEndsWithEndScroll) {
 }
 
 TEST_F(ScrollBarTest, TheThumbShowsThePositionWithinTheTroughBetweenTheArrows) {
-    struct Row {
-        char const * name;
-        int min;
-        int max;
-        UINT page;
-        int pos;
-    } const rows[] = {
+    // clang-format off
+    struct Row { char const * name; int min; int max; UINT page; int pos; } const rows[] = {
         {"at the minimum", 0, 100, 0, 0},   {"in the middle", 0, 100, 0, 50},
         {"at the maximum", 0, 100, 0, 100}, {"negative range", -40, -20, 0, -30},
         {"quarter page", 0, 99, 25, 0},     {"quarter page at the end", 0, 99, 25, 75},
     };
+    // clang-format on
     for (DWORD style : {SBS_HORZ, SBS_VERT}) {
         CScrollBar * bar = Add(style);
         int const length = Length(bar);
@@ -334,13 +327,12 @@ TEST_F(ScrollBarTest, EscapeStopsAHeldArrowAndIsTheDialogsOtherwise) {
 }
 
 TEST_F(ScrollBarTest, KeysOfAFocusedBarAskTheParentAndTheirReleaseEndsTheScroll) {
-    struct Row {
-        UINT key;
-        char const * request;
-    } const rows[] = {
+    // clang-format off
+    struct Row { UINT key; char const * request; } const rows[] = {
         {VK_LEFT, "lineup"},  {VK_UP, "lineup"},     {VK_RIGHT, "linedown"}, {VK_DOWN, "linedown"},
         {VK_PRIOR, "pageup"}, {VK_NEXT, "pagedown"}, {VK_HOME, "top"},       {VK_END, "bottom"},
     };
+    // clang-format on
     for (DWORD style : {SBS_HORZ, SBS_VERT}) {
         CScrollBar * bar = Add(style | WS_TABSTOP);
         bar->SetFocus();
@@ -457,32 +449,22 @@ TEST_F(ScrollBarTest, DisabledBarsIgnoreTheMouseAndTheKeys) {
 }
 
 TEST_F(ScrollBarTest, AParentMayDestroyTheBarWhileItAsks) {
-    struct Row {
-        char const * name;
-        UINT destroyOn;
-        Part part;
-    } const rows[] = {
-        {"on the arrow's request", SB_LINEDOWN, lineDown},
-        {"on the end of the press", SB_ENDSCROLL, lineDown},
-        {"while the thumb is dragged", SB_THUMBTRACK, thumb},
-        {"on the thumb's final position", SB_THUMBPOSITION, thumb},
+    // A bar that is going away says no more, not even that the press ended.
+    // clang-format off
+    struct Row { DestroyRow destroy; Part part; };
+    Row const rows[] = {
+        {{"on the arrow's request", "H linedown", false, {}}, lineDown},
+        {{"on the end of the press", "H endscroll", false, {}}, lineDown},
+        {{"while the thumb is dragged", "H thumbtrack", false, {}}, thumb},
+        {{"on the thumb's final position", "H thumbpos", false, {}}, thumb},
     };
+    // clang-format on
     for (Row const & row : rows) {
-        SCOPED_TRACE(row.name);
         CScrollBar * bar = Add(SBS_HORZ);
-        HWND const hwnd = bar->GetSafeHwnd();
-        m_parent.m_onScroll = [&row](UINT code, int, CWnd & from) {
-            if (code == row.destroyOn)
-                from.DestroyWindow();
-        };
         CPoint const from = Screen(bar, PointOn(bar, row.part));
-        Clear();
-        CAutomation::Drag(from, from + CSize(30, 0), 3);
-        CAutomation::AdvanceClock(1000);
-        EXPECT_FALSE(CWnd::IsWindow(hwnd));
-        // A bar that is going away says no more, not even that the press ended.
-        EXPECT_EQ(m_parent.Count("endscroll"), row.destroyOn == SB_ENDSCROLL ? 1 : 0);
-        EXPECT_EQ(CWnd::GetCapture(), nullptr);
-        m_parent.m_onScroll = nullptr;
+        CheckDestroyedByHandler(row.destroy, *bar, [&] {
+            CAutomation::Drag(from, from + CSize(30, 0), 3);
+            CAutomation::AdvanceClock(1000);
+        });
     }
 }

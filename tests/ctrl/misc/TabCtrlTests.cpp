@@ -54,40 +54,22 @@ TEST_F(TabCtrlTest, TheProgramsInsertionsDeletionsAndSelectionsKeepTheSelectedTa
         char const * texts;
         int selected;
     };
+    // clang-format off
     std::vector<Row> const rows = {
-        {"the first tab of an empty control is selected",
-         [](CTabCtrl * t) { return t->InsertItem(0, "A"); }, 0, "A", 0},
-        {"an index past the end appends", [](CTabCtrl * t) { return t->InsertItem(9, "C"); }, 1,
-         "A,C", 0},
-        {"selecting returns the tab before", [](CTabCtrl * t) { return t->SetCurSel(1); }, 0, "A,C",
-         1},
+        {"the first tab of an empty control is selected", [](CTabCtrl * t) { return t->InsertItem(0, "A"); }, 0, "A", 0},
+        {"an index past the end appends", [](CTabCtrl * t) { return t->InsertItem(9, "C"); }, 1, "A,C", 0},
+        {"selecting returns the tab before", [](CTabCtrl * t) { return t->SetCurSel(1); }, 0, "A,C", 1},
         {"no such tab to select", [](CTabCtrl * t) { return t->SetCurSel(2); }, -1, "A,C", 1},
         {"a negative tab to select", [](CTabCtrl * t) { return t->SetCurSel(-1); }, -1, "A,C", 1},
-        {"inserting before the selected tab", [](CTabCtrl * t) { return t->InsertItem(1, "B"); }, 1,
-         "A,B,C", 2},
-        {"a negative index inserts nothing", [](CTabCtrl * t) { return t->InsertItem(-1, "X"); },
-         -1, "A,B,C", 2},
-        {"deleting before the selected tab", [](CTabCtrl * t) { return t->DeleteItem(0); }, TRUE,
-         "B,C", 1},
+        {"inserting before the selected tab", [](CTabCtrl * t) { return t->InsertItem(1, "B"); }, 1, "A,B,C", 2},
+        {"a negative index inserts nothing", [](CTabCtrl * t) { return t->InsertItem(-1, "X"); }, -1, "A,B,C", 2},
+        {"deleting before the selected tab", [](CTabCtrl * t) { return t->DeleteItem(0); }, TRUE, "B,C", 1},
         {"no such tab to delete", [](CTabCtrl * t) { return t->DeleteItem(2); }, FALSE, "B,C", 1},
-        {"deleting the selected tab leaves none", [](CTabCtrl * t) { return t->DeleteItem(1); },
-         TRUE, "B", -1},
-        {"renaming a tab",
-         [](CTabCtrl * t) {
-             TCITEM item;
-             item.mask = TCIF_TEXT;
-             item.text = "Bee";
-             return t->SetItem(0, item);
-         },
-         TRUE, "Bee", -1},
-        {"deleting them all",
-         [](CTabCtrl * t) {
-             t->InsertItem(1, "D");
-             t->SetCurSel(1);
-             return t->DeleteAllItems();
-         },
-         TRUE, "", -1},
+        {"deleting the selected tab leaves none", [](CTabCtrl * t) { return t->DeleteItem(1); }, TRUE, "B", -1},
+        {"renaming a tab", [](CTabCtrl * t) { TCITEM item; item.mask = TCIF_TEXT; item.text = "Bee"; return t->SetItem(0, item); }, TRUE, "Bee", -1},
+        {"deleting them all", [](CTabCtrl * t) { t->InsertItem(1, "D"); t->SetCurSel(1); return t->DeleteAllItems(); }, TRUE, "", -1},
     };
+    // clang-format on
     auto * tabs = new CTabCtrl;
     ASSERT_TRUE(tabs->Create("", WS_VISIBLE, CRect(20, 20, 320, 220), &m_parent, kId));
     EXPECT_EQ(tabs->GetCurSel(), -1);
@@ -194,11 +176,8 @@ TEST_F(TabCtrlTest, AClickOnATabSelectsItAndTellsTheParentBeforeAndAfter) {
 }
 
 TEST_F(TabCtrlTest, KeysOfTheFocusedControlMoveTheSelection) {
-    struct Row {
-        UINT key;
-        UINT modifiers;
-        int selected;
-    } const rows[] = {
+    // clang-format off
+    struct Row { UINT key; UINT modifiers; int selected; } const rows[] = {
         {VK_RIGHT, 0, 1},
         {VK_RIGHT, 0, 2},
         {VK_RIGHT, 0, 2},
@@ -209,6 +188,7 @@ TEST_F(TabCtrlTest, KeysOfTheFocusedControlMoveTheSelection) {
         {VK_TAB, CAutomation::modControl | CAutomation::modShift, 2},
         {VK_TAB, CAutomation::modControl | CAutomation::modShift, 1},
     };
+    // clang-format on
     CTabCtrl * tabs = Add();
     tabs->SetFocus();
     int step = 0;
@@ -243,38 +223,24 @@ TEST_F(TabCtrlTest, ANonzeroAnswerToSelChangingKeepsTheSelection) {
     EXPECT_EQ(tabs->GetCurSel(), 0);
 }
 
-TEST_F(TabCtrlTest, AParentMayDestroyTheControlOrItsTabsWhenAsked) {
-    struct Row {
-        char const * name;
-        std::function<void(CTabCtrl *)> onChanging;
-        bool alive;
-        Lines heard;
+TEST_F(TabCtrlTest, AParentMayDestroyTheControlWhenAsked) {
+    CTabCtrl * tabs = Add();
+    CPoint const third = Centre(tabs, 2);
+    CheckDestroyedByHandler({"on selchanging", "70:selchanging", false, {}}, *tabs,
+                            [&] { CAutomation::Click(tabs, third); });
+}
+
+TEST_F(TabCtrlTest, TheTabAskedAboutMayBeDeleted) {
+    CTabCtrl * tabs = Add();
+    m_parent.m_onNotify = [tabs](NMHDR & header) -> LRESULT {
+        if (header.code == TCN_SELCHANGING)
+            tabs->DeleteItem(2);
+        return 0;
     };
-    std::vector<Row> const rows = {
-        {"destroyed", [](CTabCtrl * t) { t->DestroyWindow(); }, false, {Line("selchanging")}},
-        {"the tab deleted", [](CTabCtrl * t) { t->DeleteItem(2); }, true, {Line("selchanging")}},
-    };
-    for (Row const & row : rows) {
-        SCOPED_TRACE(row.name);
-        CTabCtrl * tabs = Add();
-        HWND const hwnd = tabs->GetSafeHwnd();
-        CPoint const third = Centre(tabs, 2);
-        m_parent.m_onNotify = [&row, tabs](NMHDR & header) -> LRESULT {
-            if (header.code == TCN_SELCHANGING)
-                row.onChanging(tabs);
-            return 0;
-        };
-        Clear();
-        CAutomation::Click(tabs, third);
-        EXPECT_EQ(Heard(), row.heard);
-        EXPECT_EQ(CWnd::IsWindow(hwnd), row.alive);
-        if (row.alive) {
-            EXPECT_EQ(tabs->GetCurSel(), 0);
-            tabs->DestroyWindow();
-        }
-        m_parent.m_onNotify = nullptr;
-        m_parent.GetDlgItem(kId + 1)->DestroyWindow();
-    }
+    Clear();
+    CAutomation::Click(tabs, Centre(tabs, 2));
+    EXPECT_EQ(Heard(), Lines{Line("selchanging")});
+    EXPECT_EQ(tabs->GetCurSel(), 0);
 }
 
 TEST_F(TabCtrlTest, FocusNeverAndDisabledControls) {

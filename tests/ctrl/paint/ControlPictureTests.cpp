@@ -2,8 +2,8 @@
 #include "CButton.hpp"
 #include "CCairoDevice.hpp"
 #include "CEditCtrl.hpp"
-#include "CImageCompare.hpp"
 #include "CMessageBox.hpp"
+#include "CReferencePicture.hpp"
 #include "CStatic.hpp"
 #include "CStdTools.hpp"
 #include "CSurface.hpp"
@@ -23,12 +23,7 @@ int Differing(char const * path, CRect const & area, CColor color) {
     CImageCompare::Image picture;
     if (!CImageCompare::ReadPng(path, picture))
         return -1;
-    int count = 0;
-    for (LONG y = area.top; y < area.bottom; ++y)
-        for (LONG x = area.left; x < area.right; ++x)
-            if (!(picture.pixels[static_cast<std::size_t>(y * picture.size.cx + x)] == color))
-                ++count;
-    return count;
+    return area.Width() * area.Height() - CountPixels(picture, area, color);
 }
 
 } // namespace

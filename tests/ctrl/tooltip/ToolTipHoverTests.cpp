@@ -14,7 +14,7 @@ public:
             return result;
         for (CWnd * wnd = CWnd::FromHandle(reinterpret_cast<HWND>(result)); wnd;
              wnd = wnd->GetParent())
-            if (wnd->IsKindOf(CTipOwner::AfxStaticClassInfo()))
+            if (wnd->IsKindOf(CParentRecorder::AfxStaticClassInfo()))
                 return reinterpret_cast<LRESULT>(wnd->GetSafeHwnd());
         return 0;
     }
@@ -68,25 +68,25 @@ TEST_F(ToolTipHover, ATipShowsAfterTheMouseRestsAndHidesAfterTheAutoPopDelay) {
         {"not yet", Advance(499), {}, false},
         {"moving within the tool starts the wait again", Move({25, 20}), {}, false},
         {"still not", Advance(499), {}, false},
-        {"the initial delay", Advance(1), {"show 1"}, true},
+        {"the initial delay", Advance(1), {"1:show"}, true},
         {"shown", Advance(4999), {}, true},
-        {"the auto-pop delay", Advance(1), {"pop 1"}, false},
+        {"the auto-pop delay", Advance(1), {"1:pop"}, false},
         {"resting on does not show it again", Advance(2000), {}, false},
         {"nor moving within the tool", Both(Move({30, 20}), Advance(1000)), {}, false},
         {"leaving the tool", Move({200, 20}), {}, false},
-        {"coming back", Both(Move({20, 20}), Advance(500)), {"show 1"}, true},
-        {"a button going down hides it", Click({20, 20}), {"pop 1"}, false},
+        {"coming back", Both(Move({20, 20}), Advance(500)), {"1:show"}, true},
+        {"a button going down hides it", Click({20, 20}), {"1:pop"}, false},
         {"until the mouse leaves the tool", Advance(1000), {}, false},
         {"back on the tool",
          Both(Both(Move({200, 20}), Move({20, 20})), Advance(500)),
-         {"show 1"},
+         {"1:show"},
          true},
         // The main window around the view is not watched: the tooltip looks by itself.
         {"the mouse leaves the view",
          [this] { CAutomation::MoveMouse(CPoint(550, 350)); },
          {},
          true},
-        {"noticed within a tenth of a second", Advance(100), {"pop 1"}, false},
+        {"noticed within a tenth of a second", Advance(100), {"1:pop"}, false},
         {"and it stays away", Advance(10000), {}, false},
     });
     // The plain tip stands below the pointer, sized to its text: 8 characters of 7 pixels
@@ -98,20 +98,21 @@ TEST_F(ToolTipHover, MovingFromAShownTipToAnotherToolShowsItAfterTheReshowDelay)
     ASSERT_TRUE(AddTool(1, first, "First"));
     ASSERT_TRUE(AddTool(2, second, "Second"));
     Run({
-        {"first", Both(Move({20, 20}), Advance(500)), {"show 1"}, true},
-        {"on to the second", Move({120, 20}), {"pop 1"}, false},
+        {"first", Both(Move({20, 20}), Advance(500)), {"1:show"}, true},
+        {"on to the second", Move({120, 20}), {"1:pop"}, false},
         {"not yet", Advance(99), {}, false},
-        {"the reshow delay", Advance(1), {"show 2"}, true},
-        {"off both", Move({300, 100}), {"pop 2"}, false},
+        {"the reshow delay", Advance(1), {"2:show"}, true},
+        {"off both", Move({300, 100}), {"2:pop"}, false},
         {"back on the first: the initial delay again",
          Both(Move({20, 20}), Advance(499)),
          {},
          false},
-        {"now", Advance(1), {"show 1"}, true},
+        {"now", Advance(1), {"1:show"}, true},
     });
 }
 
 TEST_F(ToolTipHover, DelaysAreSetOneByOneOrTogetherAndDefaultsComeBack) {
+    // clang-format off
     struct Case {
         char const * name;
         std::vector<std::pair<UINT, int>> set;
@@ -121,18 +122,11 @@ TEST_F(ToolTipHover, DelaysAreSetOneByOneOrTogetherAndDefaultsComeBack) {
     } const cases[] = {
         {"defaults", {}, 500, 5000, 100},
         {"automatic", {{TTDT_AUTOMATIC, 1000}}, 1000, 10000, 200},
-        {"one by one",
-         {{TTDT_INITIAL, 200}, {TTDT_AUTOPOP, 30000}, {TTDT_RESHOW, 50}},
-         200,
-         30000,
-         50},
-        {"automatic back to the defaults",
-         {{TTDT_AUTOMATIC, 1000}, {TTDT_AUTOMATIC, -1}},
-         500,
-         5000,
-         100},
+        {"one by one", {{TTDT_INITIAL, 200}, {TTDT_AUTOPOP, 30000}, {TTDT_RESHOW, 50}}, 200, 30000, 50},
+        {"automatic back to the defaults", {{TTDT_AUTOMATIC, 1000}, {TTDT_AUTOMATIC, -1}}, 500, 5000, 100},
         {"one back to its default", {{TTDT_AUTOMATIC, 1000}, {TTDT_RESHOW, -1}}, 1000, 10000, 100},
     };
+    // clang-format on
     for (auto const & test : cases) {
         SCOPED_TRACE(test.name);
         MakeTip(0);
@@ -148,9 +142,9 @@ TEST_F(ToolTipHover, DelaysAreSetOneByOneOrTogetherAndDefaultsComeBack) {
     m_tip->SetDelayTime(TTDT_AUTOPOP, 30000);
     ASSERT_TRUE(AddTool(1, first, "Tip"));
     Run({
-        {"initial", Both(Move({20, 20}), Advance(200)), {"show 1"}, true},
+        {"initial", Both(Move({20, 20}), Advance(200)), {"1:show"}, true},
         {"shown", Advance(29999), {}, true},
-        {"auto-pop", Advance(1), {"pop 1"}, false},
+        {"auto-pop", Advance(1), {"1:pop"}, false},
     });
 }
 
@@ -164,10 +158,10 @@ TEST_F(ToolTipHover, NewToolRectMovesTheHotArea) {
     EXPECT_EQ(info.rect, moved);
     Run({
         {"the old place", Both(Move({20, 20}), Advance(1000)), {}, false},
-        {"the new place", Both(Move({250, 120}), Advance(500)), {"show 1"}, true},
+        {"the new place", Both(Move({250, 120}), Advance(500)), {"1:show"}, true},
         // Moved away from under the mouse, the tip hides at once.
-        {"moved back", [&] { m_tip->NewToolRect(&m_view, 1, first); }, {"pop 1"}, false},
-        {"and waits for the mouse there", Both(Move({20, 20}), Advance(500)), {"show 1"}, true},
+        {"moved back", [&] { m_tip->NewToolRect(&m_view, 1, first); }, {"1:pop"}, false},
+        {"and waits for the mouse there", Both(Move({20, 20}), Advance(500)), {"1:show"}, true},
     });
 }
 
@@ -175,11 +169,11 @@ TEST_F(ToolTipHover, DelToolHidesItsTipAndForgetsIt) {
     ASSERT_TRUE(AddTool(1, first, "One"));
     ASSERT_TRUE(AddTool(2, second, "Two"));
     Run({
-        {"shown", Both(Move({20, 20}), Advance(500)), {"show 1"}, true},
-        {"deleted", [&] { m_tip->DelTool(&m_view, 1); }, {"pop 1"}, false},
+        {"shown", Both(Move({20, 20}), Advance(500)), {"1:show"}, true},
+        {"deleted", [&] { m_tip->DelTool(&m_view, 1); }, {"1:pop"}, false},
         {"unknown tools", [&] { m_tip->DelTool(&m_view, 9); }, {}, false},
         {"gone", Both(Move({25, 20}), Advance(1000)), {}, false},
-        {"the other stays", Both(Move({120, 20}), Advance(500)), {"show 2"}, true},
+        {"the other stays", Both(Move({120, 20}), Advance(500)), {"2:show"}, true},
     });
     EXPECT_EQ(m_tip->GetToolCount(), 1);
 }
@@ -190,7 +184,7 @@ TEST_F(ToolTipHover, ToolsThatDoNotSubclassHearOnlyRelayedMoves) {
     Run({
         {"unseen", Both(Move({20, 20}), Advance(1000)), {}, false},
         {"relayed", [&] { m_tip->RelayEvent(&move); }, {}, false},
-        {"shown", Advance(500), {"show 1"}, true},
+        {"shown", Advance(500), {"1:show"}, true},
     });
 }
 
@@ -204,7 +198,7 @@ TEST_F(ToolTipHover, TheTooltipAsksItselfForTheWindowUnderTheMouse) {
         ASSERT_TRUE(AddTool(1, first, "Tip"));
         MoveTo({20, 20});
         CAutomation::AdvanceClock(500);
-        EXPECT_EQ(Take(), answersForOwner ? Lines{"show 1"} : Lines{});
+        EXPECT_EQ(Take(), answersForOwner ? Lines{"1:show"} : Lines{});
         EXPECT_EQ(Shows(), answersForOwner);
         CAutomation::MoveMouse(CPoint(5, 5));
         CAutomation::AdvanceClock(100);
@@ -215,14 +209,14 @@ TEST_F(ToolTipHover, TheTooltipAsksItselfForTheWindowUnderTheMouse) {
 TEST_F(ToolTipHover, ADeactivatedTooltipShowsNothing) {
     ASSERT_TRUE(AddTool(1, first, "Tip"));
     Run({
-        {"shown", Both(Move({20, 20}), Advance(500)), {"show 1"}, true},
-        {"deactivated", [&] { m_tip->Activate(FALSE); }, {"pop 1"}, false},
+        {"shown", Both(Move({20, 20}), Advance(500)), {"1:show"}, true},
+        {"deactivated", [&] { m_tip->Activate(FALSE); }, {"1:pop"}, false},
         {"hovering", Both(Both(Move({200, 20}), Move({20, 20})), Advance(1000)), {}, false},
         {"activated", [&] { m_tip->Activate(TRUE); }, {}, false},
-        {"hovering again", Both(Move({25, 20}), Advance(500)), {"show 1"}, true},
-        {"popped", [&] { m_tip->Pop(); }, {"pop 1"}, false},
+        {"hovering again", Both(Move({25, 20}), Advance(500)), {"1:show"}, true},
+        {"popped", [&] { m_tip->Pop(); }, {"1:pop"}, false},
         {"until the mouse moves again", Advance(1000), {}, false},
-        {"it moves", Both(Move({30, 20}), Advance(500)), {"show 1"}, true},
+        {"it moves", Both(Move({30, 20}), Advance(500)), {"1:show"}, true},
     });
 }
 
@@ -230,28 +224,28 @@ TEST_F(ToolTipHover, DestroyingWindowsWhileATipShows) {
     struct Case {
         char const * name;
         // Given the main window, the tool owner and the tooltip, destroys something.
-        std::function<void(CWnd & main, CTipOwner & owner, CToolTip & tip)> destroy;
+        std::function<void(CWnd & main, CParentRecorder & owner, CToolTip & tip)> destroy;
         bool tooltipLives;
     };
+    // clang-format off
     std::vector<Case> const cases = {
-        {"the tools' window", [](CWnd &, CTipOwner & owner, CToolTip &) { owner.DestroyWindow(); },
-         true},
-        {"the tooltip's owner", [](CWnd & main, CTipOwner &, CToolTip &) { main.DestroyWindow(); },
-         false},
-        {"the tooltip", [](CWnd &, CTipOwner &, CToolTip & tip) { tip.DestroyWindow(); }, false},
+        {"the tools' window", [](CWnd &, CParentRecorder & owner, CToolTip &) { owner.DestroyWindow(); }, true},
+        {"the tooltip's owner", [](CWnd & main, CParentRecorder &, CToolTip &) { main.DestroyWindow(); }, false},
+        {"the tooltip", [](CWnd &, CParentRecorder &, CToolTip & tip) { tip.DestroyWindow(); }, false},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         CWnd main;
         ASSERT_TRUE(
             main.Create(nullptr, "", WS_POPUP | WS_VISIBLE, CRect(700, 100, 900, 300), nullptr, 0));
-        CTipOwner owner;
+        CParentRecorder owner;
         ASSERT_TRUE(
             owner.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &main, 1));
         auto * tip = new CToolTip;
         ASSERT_TRUE(tip->Create(&main, TTS_BALLOON));
         HWND const tipHandle = tip->GetSafeHwnd();
-        owner.m_tooltip = tipHandle;
+        owner.m_notifier = tipHandle;
         TOOLINFO info;
         info.cbSize = TTTOOLINFO_V2_SIZE;
         info.uFlags = TTF_SUBCLASS;
@@ -262,7 +256,7 @@ TEST_F(ToolTipHover, DestroyingWindowsWhileATipShows) {
         ASSERT_TRUE(tip->AddTool(info));
         CAutomation::MoveMouse(CPoint(750, 150));
         CAutomation::AdvanceClock(500);
-        ASSERT_EQ(owner.m_heard, Lines{"show 1"});
+        ASSERT_EQ(owner.m_heard, Lines{"1:show"});
         test.destroy(main, owner, *tip);
         CAutomation::AdvanceClock(100);
         EXPECT_EQ(CWnd::IsWindow(tipHandle), test.tooltipLives);
@@ -270,7 +264,7 @@ TEST_F(ToolTipHover, DestroyingWindowsWhileATipShows) {
             EXPECT_FALSE(tip->GetStyle() & WS_VISIBLE);
         }
         // The destroyed tool window hears nothing more.
-        EXPECT_EQ(owner.m_heard, Lines{"show 1"});
+        EXPECT_EQ(owner.m_heard, Lines{"1:show"});
         CAutomation::AdvanceClock(10000);
         main.DestroyWindow();
         CAutomation::MoveMouse(CPoint(5, 5));
@@ -279,13 +273,13 @@ TEST_F(ToolTipHover, DestroyingWindowsWhileATipShows) {
 
 TEST_F(ToolTipHover, ATooltipDestroyedByItsShowNotificationShowsNothing) {
     ASSERT_TRUE(AddTool(1, first, "Tip"));
-    m_view.m_onShow = [this](NMHDR &) {
+    m_view.m_onNotify = [this](NMHDR &) {
         m_tip->DestroyWindow();
         return 0;
     };
     MoveTo({20, 20});
     CAutomation::AdvanceClock(500);
-    EXPECT_EQ(Take(), Lines{"show 1"});
+    EXPECT_EQ(Take(), Lines{"1:show"});
     EXPECT_FALSE(CWnd::IsWindow(m_tipHandle));
     MoveTo({25, 20});
     CAutomation::AdvanceClock(10000);

@@ -12,14 +12,6 @@
 #include <filesystem>
 #include <string>
 
-namespace {
-
-CColor PixelAt(CImageCompare::Image const & image, LONG x, LONG y) {
-    return image.pixels[static_cast<std::size_t>(y * image.size.cx + x)];
-}
-
-} // namespace
-
 TEST(ToolTipPictures, ABalloonWithATitleAndAStem) {
     CCairoDevice device("DejaVu Sans");
     CDevice::SetScreen(&device);
@@ -56,13 +48,13 @@ TEST(ToolTipPictures, ABalloonWithATitleAndAStem) {
         // The stem hangs from the point, 16 pixels into the balloon; beside it and round
         // the corners lies the face colour, inside the body the balloon's colour.
         EXPECT_EQ(place.TopLeft(), CPoint(100 - 16, 100));
-        EXPECT_EQ(PixelAt(picture, 16, 0), tools.GetColor(CStdTools::colorInfoText));
-        EXPECT_EQ(PixelAt(picture, 4, 4), tools.GetColor(CStdTools::colorFace));
-        EXPECT_EQ(PixelAt(picture, 40, 4), tools.GetColor(CStdTools::colorFace));
-        EXPECT_EQ(PixelAt(picture, 0, 14), tools.GetColor(CStdTools::colorFace));
-        EXPECT_EQ(PixelAt(picture, 3, picture.size.cy - 6), back);
+        EXPECT_EQ(picture.At(16, 0), tools.GetColor(CStdTools::colorInfoText));
+        EXPECT_EQ(picture.At(4, 4), tools.GetColor(CStdTools::colorFace));
+        EXPECT_EQ(picture.At(40, 4), tools.GetColor(CStdTools::colorFace));
+        EXPECT_EQ(picture.At(0, 14), tools.GetColor(CStdTools::colorFace));
+        EXPECT_EQ(picture.At(3, picture.size.cy - 6), back);
         // The info icon, a blue disc, stands first in the title line.
-        EXPECT_EQ(PixelAt(picture, 11, 29), tools.GetColor(CStdTools::colorHighlight));
+        EXPECT_EQ(picture.At(11, 29), tools.GetColor(CStdTools::colorHighlight));
         main.DestroyWindow();
     }
     if (!std::getenv("VANTOR_KEEP_PICTURES"))

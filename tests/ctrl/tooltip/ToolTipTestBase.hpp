@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CAutomation.hpp"
-#include "CTipOwner.hpp"
+#include "CParentRecorder.hpp"
 #include "CToolTip.hpp"
 #include "SystemMetrics.hpp"
 #include "WindowStyles.hpp"
@@ -42,7 +42,7 @@ protected:
         m_tip = tip ? tip : new CToolTip;
         ASSERT_TRUE(m_tip->Create(&m_main, style));
         m_tipHandle = m_tip->GetSafeHwnd();
-        m_view.m_tooltip = m_tipHandle;
+        m_view.m_notifier = m_tipHandle;
     }
 
     BOOL AddTool(UINT id, CRect const & rect, char const * text, UINT flags = TTF_SUBCLASS,
@@ -74,7 +74,7 @@ protected:
     CRect TipRect() const { return m_tip->GetWindowRect(); }
 
     CWnd m_main;
-    CTipOwner m_view;
+    CParentRecorder m_view;
     CToolTip * m_tip = nullptr; // released with its window
     HWND m_tipHandle = nullptr;
 };

@@ -28,64 +28,24 @@ TEST_F(ToolTipTrack, ATrackingTipShowsWhileActivatedAtTheTrackPoint) {
         bool shows;
         CPoint topLeft; // checked while it shows
     };
+    // clang-format off
     Step const steps[] = {
         {"a position alone shows nothing", [&] { m_tip->TrackPosition(300, 250); }, {}, false, {}},
-        {"activated",
-         [&] { m_tip->TrackActivate(TRUE, &m_view, 5); },
-         {"show 5"},
-         true,
-         {300, 250}},
-        {"it never hides by itself",
-         [] { CAutomation::AdvanceClock(60000); },
-         {},
-         true,
-         {300, 250}},
-        {"hovering shows nothing meanwhile",
-         [&] {
-             MoveTo({20, 20});
-             CAutomation::AdvanceClock(1000);
-         },
-         {},
-         true,
-         {300, 250}},
+        {"activated", [&] { m_tip->TrackActivate(TRUE, &m_view, 5); }, {"5:show"}, true, {300, 250}},
+        {"it never hides by itself", [] { CAutomation::AdvanceClock(60000); }, {}, true, {300, 250}},
+        {"hovering shows nothing meanwhile", [&] { MoveTo({20, 20}); CAutomation::AdvanceClock(1000); }, {}, true, {300, 250}},
         {"moved", [&] { m_tip->TrackPosition(320, 260); }, {}, true, {320, 260}},
-        {"another tool deactivated",
-         [&] { m_tip->TrackActivate(FALSE, &m_view, 6); },
-         {},
-         true,
-         {320, 260}},
-        {"another tool activated",
-         [&] { m_tip->TrackActivate(TRUE, &m_view, 6); },
-         {"pop 5", "show 6"},
-         true,
-         {320, 260}},
-        {"deactivated", [&] { m_tip->TrackActivate(FALSE, &m_view, 6); }, {"pop 6"}, false, {}},
-        {"a hover tool is no tracking tool",
-         [&] { m_tip->TrackActivate(TRUE, &m_view, 1); },
-         {},
-         false,
-         {}},
-        {"an identifier without a tool",
-         [&] { m_tip->TrackActivate(TRUE, &m_view, 77); },
-         {},
-         false,
-         {}},
-        {"activated again",
-         [&] { m_tip->TrackActivate(TRUE, &m_view, 5); },
-         {"show 5"},
-         true,
-         {320, 260}},
-        {"popped", [&] { m_tip->Pop(); }, {"pop 5"}, false, {}},
+        {"another tool deactivated", [&] { m_tip->TrackActivate(FALSE, &m_view, 6); }, {}, true, {320, 260}},
+        {"another tool activated", [&] { m_tip->TrackActivate(TRUE, &m_view, 6); }, {"5:pop", "6:show"}, true, {320, 260}},
+        {"deactivated", [&] { m_tip->TrackActivate(FALSE, &m_view, 6); }, {"6:pop"}, false, {}},
+        {"a hover tool is no tracking tool", [&] { m_tip->TrackActivate(TRUE, &m_view, 1); }, {}, false, {}},
+        {"an identifier without a tool", [&] { m_tip->TrackActivate(TRUE, &m_view, 77); }, {}, false, {}},
+        {"activated again", [&] { m_tip->TrackActivate(TRUE, &m_view, 5); }, {"5:show"}, true, {320, 260}},
+        {"popped", [&] { m_tip->Pop(); }, {"5:pop"}, false, {}},
         {"and no longer active", [&] { m_tip->TrackPosition(330, 270); }, {}, false, {}},
-        {"hovering works again",
-         [&] {
-             MoveTo({25, 20});
-             CAutomation::AdvanceClock(500);
-         },
-         {"show 1"},
-         true,
-         Screen({25, 40})},
+        {"hovering works again", [&] { MoveTo({25, 20}); CAutomation::AdvanceClock(500); }, {"1:show"}, true, Screen({25, 40})},
     };
+    // clang-format on
     for (Step const & step : steps) {
         SCOPED_TRACE(step.what);
         step.act();
@@ -107,6 +67,7 @@ TEST_F(ToolTipTrack, TheTooltipPlacesItsTipOnTheScreen) {
     char const * text = "A longer tip text";
     CSize const plain(119 + 10, 13 + 6);
     CSize const balloon(119 + 18, 13 + 14 + 14);
+    // clang-format off
     struct Case {
         char const * name;
         DWORD style;
@@ -118,19 +79,12 @@ TEST_F(ToolTipTrack, TheTooltipPlacesItsTipOnTheScreen) {
         {"plain near the bottom stands above", 0, 0, {300, 590}, CRect({300, 571}, plain)},
         {"plain near the right is moved in", 0, 0, {790, 300}, CRect({800 - 129, 300}, plain)},
         {"balloon hangs from its stem", TTS_BALLOON, 0, {300, 300}, CRect({284, 300}, balloon)},
-        {"balloon near the right lies left of the point",
-         TTS_BALLOON,
-         0,
-         {700, 300},
-         CRect({717 - 137, 300}, balloon)},
-        {"balloon near the bottom stands above",
-         TTS_BALLOON,
-         0,
-         {300, 580},
-         CRect({284, 581 - 41}, balloon)},
+        {"balloon near the right lies left of the point", TTS_BALLOON, 0, {700, 300}, CRect({717 - 137, 300}, balloon)},
+        {"balloon near the bottom stands above", TTS_BALLOON, 0, {300, 580}, CRect({284, 581 - 41}, balloon)},
         {"absolute balloon", TTS_BALLOON, TTF_ABSOLUTE, {300, 300}, CRect({300, 300}, balloon)},
         {"off the screen", TTS_BALLOON, TTF_ABSOLUTE, {-40, 900}, CRect({0, 600 - 41}, balloon)},
     };
+    // clang-format on
     UINT id = 10;
     for (auto const & test : cases) {
         SCOPED_TRACE(test.name);
@@ -148,6 +102,7 @@ TEST_F(ToolTipTrack, TheTooltipPlacesItsTipOnTheScreen) {
 }
 
 TEST_F(ToolTipTrack, ATipIsSizedToItsTextAndTitle) {
+    // clang-format off
     struct Case {
         char const * name;
         DWORD style;
@@ -164,16 +119,11 @@ TEST_F(ToolTipTrack, ATipIsSizedToItsTextAndTitle) {
         {"wrapped as narrow as its lines", 0, 60, TTI_NONE, nullptr, "aaaa bb cc", {35 + 10, 32}},
         {"a wide enough width does not wrap", 0, 300, TTI_NONE, nullptr, "aaaa bb cc", {80, 19}},
         {"a word wider than the width", 0, 30, TTI_NONE, nullptr, "abcdefghij", {80, 19}},
-        {"a title with an icon",
-         0,
-         -1,
-         TTI_INFO,
-         "Title",
-         "Tip",
-         {16 + 6 + 35 + 10, 16 + 4 + 13 + 6}},
+        {"a title with an icon", 0, -1, TTI_INFO, "Title", "Tip", {16 + 6 + 35 + 10, 16 + 4 + 13 + 6}},
         {"a title without an icon", 0, -1, TTI_NONE, "Title", "Tip", {35 + 10, 13 + 4 + 13 + 6}},
         {"a balloon", TTS_BALLOON, -1, TTI_NONE, nullptr, "Tip", {40, 13 + 14 + 14}},
     };
+    // clang-format on
     UINT id = 0;
     for (auto const & test : cases) {
         SCOPED_TRACE(test.name);
@@ -221,7 +171,7 @@ TEST_F(ToolTipTrack, ChangesToAShownTipFitItFromTheCornerItsStemPointsFrom) {
                   test.keepsLeft ? before.left : before.right);
         EXPECT_EQ(test.keepsTop ? after.top : after.bottom,
                   test.keepsTop ? before.top : before.bottom);
-        EXPECT_EQ(Take(), Lines{"show " + std::to_string(id)});
+        EXPECT_EQ(Take(), Lines{std::to_string(id) + ":show"});
     }
 }
 
@@ -242,8 +192,14 @@ TEST_F(ToolTipTrack, TheToolsWindowMayPlaceTheTipWhenItIsAboutToShow) {
     for (auto const & test : cases) {
         SCOPED_TRACE(test.name);
         m_tip->SetTitle(TTI_NONE, nullptr);
-        m_view.m_onShow = [&](NMHDR & header) -> LRESULT {
+        bool visibleAtShow = true;
+        CRect rectAtShow;
+        m_view.m_onNotify = [&](NMHDR & header) -> LRESULT {
             CWnd * tip = CWnd::FromHandle(header.hwndFrom);
+            if (header.code != TTN_SHOW)
+                return 0;
+            visibleAtShow = (tip->GetStyle() & WS_VISIBLE) != 0;
+            rectAtShow = tip->GetWindowRect();
             bool const moves = !test.moveTo.IsEmpty() || test.setTitle;
             if (!moves)
                 return 0;
@@ -254,14 +210,14 @@ TEST_F(ToolTipTrack, TheToolsWindowMayPlaceTheTipWhenItIsAboutToShow) {
         };
         m_tip->TrackPosition(300, 300);
         m_tip->TrackActivate(TRUE, &m_view, 1);
-        EXPECT_EQ(Take(), Lines{"show 1"});
+        EXPECT_EQ(Take(), Lines{"1:show"});
         // When told, the tooltip had its size and place but did not show yet.
-        EXPECT_FALSE(m_view.m_visibleAtShow);
-        EXPECT_EQ(m_view.m_rectAtShow, CRect(300, 300, 366, 319));
+        EXPECT_FALSE(visibleAtShow);
+        EXPECT_EQ(rectAtShow, CRect(300, 300, 366, 319));
         EXPECT_TRUE(Shows());
         EXPECT_EQ(TipRect(), test.shown);
         m_tip->TrackActivate(FALSE, &m_view, 1);
-        EXPECT_EQ(Take(), Lines{"pop 1"});
+        EXPECT_EQ(Take(), Lines{"1:pop"});
     }
 }
 

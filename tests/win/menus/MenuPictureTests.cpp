@@ -1,7 +1,6 @@
 #include "CAutomation.hpp"
 #include "CBitmap.hpp"
 #include "CCairoDevice.hpp"
-#include "CImageCompare.hpp"
 #include "CMemoryDC.hpp"
 #include "CMenu.hpp"
 #include "CReferencePicture.hpp"
@@ -15,23 +14,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-
-namespace {
-
-CColor PixelAt(CImageCompare::Image const & image, CPoint at) {
-    return image.pixels[static_cast<std::size_t>(at.y * image.size.cx + at.x)];
-}
-
-// How many pixels of an area have a colour.
-int Count(CImageCompare::Image const & image, CRect const & area, CColor color) {
-    int count = 0;
-    for (LONG y = area.top; y < area.bottom; ++y)
-        for (LONG x = area.left; x < area.right; ++x)
-            count += PixelAt(image, CPoint(x, y)) == color ? 1 : 0;
-    return count;
-}
-
-} // namespace
 
 TEST(MenuPictures, AMenuWithACheckedAGreyedAndAHighlightedItemAndASeparator) {
     CCairoDevice device("DejaVu Sans");
@@ -80,20 +62,20 @@ TEST(MenuPictures, AMenuWithACheckedAGreyedAndAHighlightedItemAndASeparator) {
         ASSERT_TRUE(CImageCompare::ReadPng(path.c_str(), picture));
         CStdTools const & tools = *CStdTools::FindInstance();
         // The highlighted item is filled with the highlight colour; the others are not.
-        EXPECT_GT(Count(picture, items[0], tools.GetColor(CStdTools::colorHighlight)),
+        EXPECT_GT(CountPixels(picture, items[0], tools.GetColor(CStdTools::colorHighlight)),
                   items[0].Width() * items[0].Height() / 2);
-        EXPECT_EQ(Count(picture, items[5], tools.GetColor(CStdTools::colorHighlight)), 0);
+        EXPECT_EQ(CountPixels(picture, items[5], tools.GetColor(CStdTools::colorHighlight)), 0);
         // A tick in the text colour before "Automatic mode", none before "Exit".
         CRect const tick(items[1].left + 4, items[1].top, items[1].left + 17, items[1].bottom);
         CRect const none(items[5].left + 4, items[5].top, items[5].left + 17, items[5].bottom);
-        EXPECT_GE(Count(picture, tick, tools.GetColor(CStdTools::colorText)), 15);
-        EXPECT_EQ(Count(picture, none, tools.GetColor(CStdTools::colorText)), 0);
+        EXPECT_GE(CountPixels(picture, tick, tools.GetColor(CStdTools::colorText)), 15);
+        EXPECT_EQ(CountPixels(picture, none, tools.GetColor(CStdTools::colorText)), 0);
         // The item's own bitmap in place of the tick.
         CRect const own(items[4].left + 4, items[4].top, items[4].left + 17, items[4].bottom);
-        EXPECT_EQ(Count(picture, own, CColor::red), 81);
+        EXPECT_EQ(CountPixels(picture, own, CColor::red), 81);
         // The greyed item's text has no black in it.
-        EXPECT_EQ(Count(picture, items[2], tools.GetColor(CStdTools::colorText)), 0);
-        EXPECT_GT(Count(picture, items[2], tools.GetColor(CStdTools::colorGrayText)), 0);
+        EXPECT_EQ(CountPixels(picture, items[2], tools.GetColor(CStdTools::colorText)), 0);
+        EXPECT_GT(CountPixels(picture, items[2], tools.GetColor(CStdTools::colorGrayText)), 0);
         owner.DestroyWindow();
     }
     if (!std::getenv("VANTOR_KEEP_PICTURES"))

@@ -72,12 +72,8 @@ void Press(std::vector<UINT> const & keys) {
 } // namespace
 
 TEST_F(Menus, KeysMoveTheHighlightPastItemsThatCannotBeChosenAndChoose) {
-    struct Case {
-        char const * name;
-        std::vector<UINT> keys;
-        char const * typed;
-        UINT chosen;
-    };
+    // clang-format off
+    struct Case { char const * name; std::vector<UINT> keys; char const * typed; UINT chosen; };
     std::vector<Case> const cases = {
         {"down chooses the first", {VK_DOWN, VK_RETURN}, "", idOpen},
         {"greyed and separator skipped", {VK_DOWN, VK_DOWN, VK_RETURN}, "", idSaveAs},
@@ -97,6 +93,7 @@ TEST_F(Menus, KeysMoveTheHighlightPastItemsThatCannotBeChosenAndChoose) {
         {"letter of no item that can be chosen", {VK_DOWN, VK_RETURN}, "s", idOpen},
         {"letter that names nothing", {VK_ESCAPE}, "q", 0},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         CTraceCapture trace;
@@ -123,17 +120,15 @@ TEST_F(Menus, ALetterSharedByItemsMovesBetweenThemAndOneOfItsOwnChooses) {
     menu.AppendMenu(MF_STRING | MF_GRAYED, 3, "Apricot");
     menu.AppendMenu(MF_STRING, 4, "\xC3\x84nderung"); // "Änderung"
     menu.AppendMenu(MF_STRING, 5, "&&Co");
-    struct Case {
-        char const * typed;
-        std::vector<UINT> keys;
-        UINT chosen;
-    } const cases[] = {
+    // clang-format off
+    struct Case { char const * typed; std::vector<UINT> keys; UINT chosen; } const cases[] = {
         {"a", {VK_RETURN}, 1},
         {"aa", {VK_RETURN}, 2},
         {"aaa", {VK_RETURN}, 1}, // the greyed one is passed over
         {"\xC3\xA4", {}, 4},     // "ä" names "Änderung"
         {"&", {}, 5},            // "&&" shows "&", its first character
     };
+    // clang-format on
     for (auto const & test : cases) {
         SCOPED_TRACE(test.typed);
         UINT const chosen = Track(
@@ -147,6 +142,7 @@ TEST_F(Menus, ALetterSharedByItemsMovesBetweenThemAndOneOfItsOwnChooses) {
 }
 
 TEST_F(Menus, TheChoiceIsReturnedOrPostedToTheOwner) {
+    // clang-format off
     struct Case {
         char const * name;
         UINT flags;
@@ -156,14 +152,11 @@ TEST_F(Menus, TheChoiceIsReturnedOrPostedToTheOwner) {
     } const cases[] = {
         {"returned", TPM_RETURNCMD, CAutomation::ChooseMenuItem(idSaveAs), idSaveAs, {}},
         {"returned, cancelled", TPM_RETURNCMD, CAutomation::Cancel(), 0, {}},
-        {"posted",
-         0,
-         CAutomation::ChooseMenuItem(idSaveAs),
-         TRUE,
-         {"owner:command 103 0 from none"}},
+        {"posted", 0, CAutomation::ChooseMenuItem(idSaveAs), TRUE, {"owner:command 103 0 from none"}},
         {"posted, cancelled", 0, CAutomation::Cancel(), FALSE, {}},
         {"posted, confirmed without a highlight", 0, CAutomation::Confirm(), FALSE, {}},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         Heard().clear();
@@ -181,50 +174,23 @@ TEST_F(Menus, TheMouseHighlightsAndChoosesItemsAndAPressOutsideCancels) {
         Step step;
         int position; // an item, or -1: a point outside the menu; the key for Step::key
     };
-    struct Case {
-        char const * name;
-        UINT flags;
-        std::vector<Action> actions;
-        UINT chosen;
-    };
+    // clang-format off
+    struct Case { char const * name; UINT flags; std::vector<Action> actions; UINT chosen; };
     std::vector<Case> const cases = {
         {"click", TPM_RETURNCMD, {{Step::down, 3}, {Step::up, 3}}, idSaveAs},
-        {"pressed on one item, released on another",
-         TPM_RETURNCMD,
-         {{Step::down, 0}, {Step::move, 5}, {Step::up, 5}},
-         idExit},
+        {"pressed on one item, released on another", TPM_RETURNCMD, {{Step::down, 0}, {Step::move, 5}, {Step::up, 5}}, idExit},
         {"hover highlights", TPM_RETURNCMD, {{Step::move, 3}, {Step::key, VK_RETURN}}, idSaveAs},
-        {"hovering a greyed item highlights nothing",
-         TPM_RETURNCMD,
-         {{Step::move, 3}, {Step::move, 1}, {Step::key, VK_RETURN}},
-         0},
-        {"keys go on from the hovered item",
-         TPM_RETURNCMD,
-         {{Step::move, 3}, {Step::key, VK_DOWN}, {Step::key, VK_RETURN}},
-         idExit},
-        {"click on a greyed item does nothing",
-         TPM_RETURNCMD,
-         {{Step::down, 1}, {Step::up, 1}, {Step::key, VK_DOWN}, {Step::key, VK_RETURN}},
-         idOpen},
-        {"click on a separator does nothing",
-         TPM_RETURNCMD,
-         {{Step::down, 2}, {Step::up, 2}, {Step::key, VK_UP}, {Step::key, VK_RETURN}},
-         idExit},
-        {"the release of the opening click does not choose",
-         TPM_RETURNCMD,
-         {{Step::move, 0}, {Step::up, 0}, {Step::key, VK_ESCAPE}},
-         0},
+        {"hovering a greyed item highlights nothing", TPM_RETURNCMD, {{Step::move, 3}, {Step::move, 1}, {Step::key, VK_RETURN}}, 0},
+        {"keys go on from the hovered item", TPM_RETURNCMD, {{Step::move, 3}, {Step::key, VK_DOWN}, {Step::key, VK_RETURN}}, idExit},
+        {"click on a greyed item does nothing", TPM_RETURNCMD, {{Step::down, 1}, {Step::up, 1}, {Step::key, VK_DOWN}, {Step::key, VK_RETURN}}, idOpen},
+        {"click on a separator does nothing", TPM_RETURNCMD, {{Step::down, 2}, {Step::up, 2}, {Step::key, VK_UP}, {Step::key, VK_RETURN}}, idExit},
+        {"the release of the opening click does not choose", TPM_RETURNCMD, {{Step::move, 0}, {Step::up, 0}, {Step::key, VK_ESCAPE}}, 0},
         {"press outside cancels", TPM_RETURNCMD, {{Step::move, 3}, {Step::down, -1}}, 0},
         {"right press outside cancels", TPM_RETURNCMD, {{Step::rightDown, -1}}, 0},
-        {"right click chooses only with TPM_RIGHTBUTTON",
-         TPM_RETURNCMD,
-         {{Step::rightDown, 3}, {Step::rightUp, 3}, {Step::key, VK_ESCAPE}},
-         0},
-        {"right click with TPM_RIGHTBUTTON",
-         TPM_RETURNCMD | TPM_RIGHTBUTTON,
-         {{Step::rightDown, 3}, {Step::rightUp, 3}},
-         idSaveAs},
+        {"right click chooses only with TPM_RIGHTBUTTON", TPM_RETURNCMD, {{Step::rightDown, 3}, {Step::rightUp, 3}, {Step::key, VK_ESCAPE}}, 0},
+        {"right click with TPM_RIGHTBUTTON", TPM_RETURNCMD | TPM_RIGHTBUTTON, {{Step::rightDown, 3}, {Step::rightUp, 3}}, idSaveAs},
     };
+    // clang-format on
     for (Case const & test : cases) {
         SCOPED_TRACE(test.name);
         CTraceCapture trace;

@@ -15,6 +15,9 @@ public:
     struct Image {
         CSize size;
         std::vector<CColor> pixels; // row by row from the top
+        CColor At(LONG x, LONG y) const {
+            return pixels[static_cast<std::size_t>(y * size.cx + x)];
+        }
     };
     struct Result {
         bool readable = false;

@@ -78,11 +78,21 @@ PangoLayout * CPangoText::MakeLayout(CFont const & font, std::string_view text) 
 }
 
 CSize CPangoText::Measure(CFont const & font, std::string_view text) const {
+    std::string key = std::to_string(font.GetPoints()) + ' ' + std::to_string(font.GetFlags()) +
+                      ' ' + font.GetFace().Str();
+    key.push_back('\0');
+    key.append(text);
+    if (auto const found = m_measured.find(key); found != m_measured.end())
+        return found->second;
     PangoLayout * layout = MakeLayout(font, text);
     PangoRectangle logical;
     pango_layout_get_extents(layout, nullptr, &logical);
     g_object_unref(layout);
-    return {PANGO_PIXELS_CEIL(logical.width), PANGO_PIXELS_CEIL(logical.height)};
+    CSize const size{PANGO_PIXELS_CEIL(logical.width), PANGO_PIXELS_CEIL(logical.height)};
+    if (m_measured.size() >= measuredMost)
+        m_measured.clear();
+    m_measured.emplace(std::move(key), size);
+    return size;
 }
 
 LONG CPangoText::ExternalLeading(CFont const & font) const {

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 typedef struct _cairo cairo_t;
@@ -23,6 +24,8 @@ public:
     CPangoText(CPangoText const &) = delete;
     CPangoText & operator=(CPangoText const &) = delete;
 
+    // The extent of one line; measured once per font and text, then remembered, since pages
+    // measure the same labels on every layout pass and shaping a line is costly.
     CSize Measure(CFont const & font, std::string_view text) const;
     LONG ExternalLeading(CFont const & font) const;
     // Draws one line with its logical box's top-left at a point, within cr's clip.
@@ -41,4 +44,8 @@ private:
     PangoFontMap * m_fontMap;
     PangoContext * m_context;
     std::vector<std::string> m_families;
+    // Extents by font and text; emptied when it grows past a bound, so that a stream of
+    // ever new texts cannot make it grow without end.
+    static constexpr std::size_t measuredMost = 1 << 16;
+    mutable std::unordered_map<std::string, CSize> m_measured;
 };

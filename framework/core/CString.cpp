@@ -2,6 +2,7 @@
 
 #include "CEntity.hpp"
 #include "CModule.hpp"
+#include "Utf8.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -141,11 +142,7 @@ UINT CString::Tokenize(char separator, CArray<CString> & fields, UINT limit) con
 }
 
 UINT CString::GetCodePointCount() const {
-    UINT count = 0;
-    for (unsigned char ch : m_text)
-        if ((ch & 0xC0) != 0x80)
-            ++count;
-    return count;
+    return static_cast<UINT>(Utf8::Count(m_text));
 }
 
 CString & CString::operator=(char const * text) {

@@ -1,18 +1,11 @@
 #include "CComboBox.hpp"
 
+#include "MessageParams.hpp"
 #include "internal/ComboBoxWindow.hpp"
 
 AFX_IMPLEMENT_DYNCREATE(CComboBox, CCtrlWnd)
 
 static_assert(CComboBox::editId == ComboBoxWindow::editId);
-
-namespace {
-
-WPARAM IndexParam(int index) {
-    return static_cast<WPARAM>(static_cast<std::intptr_t>(index));
-}
-
-} // namespace
 
 char const * CComboBox::GetWindowClassName() const {
     return WindowClassName();
@@ -36,15 +29,16 @@ int CComboBox::AddString(char const * text, std::uintptr_t data) {
 }
 
 int CComboBox::InsertString(int index, char const * text, std::uintptr_t data) {
-    int const inserted = static_cast<int>(SendMessage(CB_INSERTSTRING, IndexParam(index),
-                                                      reinterpret_cast<LPARAM>(text ? text : "")));
+    int const inserted =
+        static_cast<int>(SendMessage(CB_INSERTSTRING, MessageParams::FromInt(index),
+                                     reinterpret_cast<LPARAM>(text ? text : "")));
     if (inserted >= 0 && data != 0)
         SetItemData(inserted, data);
     return inserted;
 }
 
 int CComboBox::DeleteString(int index) {
-    return static_cast<int>(SendMessage(CB_DELETESTRING, IndexParam(index)));
+    return static_cast<int>(SendMessage(CB_DELETESTRING, MessageParams::FromInt(index)));
 }
 
 void CComboBox::ResetContent() {
@@ -57,17 +51,17 @@ int CComboBox::GetCount() const {
 
 CString CComboBox::GetLBText(int index) const {
     CString text;
-    Send(CB_GETLBTEXT, IndexParam(index), reinterpret_cast<LPARAM>(&text));
+    Send(CB_GETLBTEXT, MessageParams::FromInt(index), reinterpret_cast<LPARAM>(&text));
     return text;
 }
 
 std::uintptr_t CComboBox::GetItemData(int index) const {
-    return static_cast<std::uintptr_t>(Send(CB_GETITEMDATA, IndexParam(index)));
+    return static_cast<std::uintptr_t>(Send(CB_GETITEMDATA, MessageParams::FromInt(index)));
 }
 
 int CComboBox::SetItemData(int index, std::uintptr_t data) {
     return static_cast<int>(
-        SendMessage(CB_SETITEMDATA, IndexParam(index), static_cast<LPARAM>(data)));
+        SendMessage(CB_SETITEMDATA, MessageParams::FromInt(index), static_cast<LPARAM>(data)));
 }
 
 int CComboBox::GetCurSel() const {
@@ -75,7 +69,7 @@ int CComboBox::GetCurSel() const {
 }
 
 int CComboBox::SetCurSel(int index) {
-    return static_cast<int>(SendMessage(CB_SETCURSEL, IndexParam(index)));
+    return static_cast<int>(SendMessage(CB_SETCURSEL, MessageParams::FromInt(index)));
 }
 
 int CComboBox::SelectData(std::uintptr_t data) {
@@ -88,8 +82,8 @@ int CComboBox::SelectData(std::uintptr_t data) {
 }
 
 int CComboBox::FindStringExact(int start, char const * text) const {
-    return static_cast<int>(
-        Send(CB_FINDSTRINGEXACT, IndexParam(start), reinterpret_cast<LPARAM>(text ? text : "")));
+    return static_cast<int>(Send(CB_FINDSTRINGEXACT, MessageParams::FromInt(start),
+                                 reinterpret_cast<LPARAM>(text ? text : "")));
 }
 
 BOOL CComboBox::SetEditSel(int start, int end) {
@@ -126,5 +120,5 @@ int CComboBox::GetTopIndex() const {
 }
 
 int CComboBox::SetTopIndex(int index) {
-    return static_cast<int>(SendMessage(CB_SETTOPINDEX, IndexParam(index)));
+    return static_cast<int>(SendMessage(CB_SETTOPINDEX, MessageParams::FromInt(index)));
 }

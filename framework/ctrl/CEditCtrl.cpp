@@ -1,6 +1,7 @@
 #include "CEditCtrl.hpp"
 
 #include "EditMessages.hpp"
+#include "MessageParams.hpp"
 #include "WinMessages.hpp"
 #include "internal/EditWindow.hpp"
 
@@ -34,7 +35,7 @@ void CEditCtrl::SetSel(CRange const & range, BOOL noScroll) {
 }
 
 void CEditCtrl::SetSel(int start, int end, BOOL noScroll) {
-    SendMessage(EM_SETSEL, static_cast<WPARAM>(static_cast<std::intptr_t>(start)), end);
+    SendMessage(EM_SETSEL, MessageParams::FromInt(start), end);
     if (!noScroll)
         SendMessage(EM_SCROLLCARET);
 }

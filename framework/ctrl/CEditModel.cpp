@@ -1,5 +1,6 @@
 #include "CEditModel.hpp"
 
+#include "Utf8.hpp"
 #include "internal/EditText.hpp"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ UINT CEditModel::GetCodePointCount() const {
 UINT CEditModel::Position(long long pos) const {
     if (pos < 0 || pos >= static_cast<long long>(m_text.size()))
         return GetLength();
-    return static_cast<UINT>(EditText::Snap(m_text, static_cast<std::size_t>(pos)));
+    return static_cast<UINT>(Utf8::Snap(m_text, static_cast<std::size_t>(pos)));
 }
 
 void CEditModel::Select(long long start, long long end) {
@@ -44,11 +45,11 @@ void CEditModel::MoveCaret(Move move, bool extend) {
     switch (move) {
     case moveLeft:
         target = HasSelection() && !extend ? GetSelStart()
-                                           : static_cast<UINT>(EditText::Previous(m_text, m_caret));
+                                           : static_cast<UINT>(Utf8::Previous(m_text, m_caret));
         break;
     case moveRight:
         target = HasSelection() && !extend ? GetSelEnd()
-                                           : static_cast<UINT>(EditText::Next(m_text, m_caret));
+                                           : static_cast<UINT>(Utf8::Next(m_text, m_caret));
         break;
     case moveWordLeft:
         target = IsPassword() ? 0 : static_cast<UINT>(EditText::WordStartBefore(m_text, m_caret));
@@ -137,15 +138,14 @@ CEditModel::Change CEditModel::DeleteRange(UINT start, UINT end, Group group) {
 CEditModel::Change CEditModel::Backspace() {
     if (HasSelection())
         return Clear();
-    return DeleteRange(static_cast<UINT>(EditText::Previous(m_text, m_caret)), m_caret,
+    return DeleteRange(static_cast<UINT>(Utf8::Previous(m_text, m_caret)), m_caret,
                        Group::deleting);
 }
 
 CEditModel::Change CEditModel::Delete() {
     if (HasSelection())
         return Clear();
-    return DeleteRange(m_caret, static_cast<UINT>(EditText::Next(m_text, m_caret)),
-                       Group::deleting);
+    return DeleteRange(m_caret, static_cast<UINT>(Utf8::Next(m_text, m_caret)), Group::deleting);
 }
 
 CEditModel::Change CEditModel::DeleteWordBefore() {
@@ -223,7 +223,7 @@ std::string CEditModel::GetDisplayText(UINT start, UINT end) const {
     std::string_view const part = std::string_view(m_text).substr(start, end - start);
     if (!IsPassword())
         return std::string(part);
-    std::string const one = EditText::Encode(m_passwordChar);
+    std::string const one = Utf8::Encode(m_passwordChar);
     std::string shown;
     for (std::size_t count = EditText::CountCodePoints(part); count > 0; --count)
         shown += one;

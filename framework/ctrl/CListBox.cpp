@@ -1,16 +1,9 @@
 #include "CListBox.hpp"
 
+#include "MessageParams.hpp"
 #include "internal/ListBoxWindow.hpp"
 
 AFX_IMPLEMENT_DYNCREATE(CListBox, CCtrlWnd)
-
-namespace {
-
-WPARAM IndexParam(int index) {
-    return static_cast<WPARAM>(static_cast<std::intptr_t>(index));
-}
-
-} // namespace
 
 char const * CListBox::GetWindowClassName() const {
     return WindowClassName();
@@ -34,15 +27,16 @@ int CListBox::AddString(char const * text, std::uintptr_t data) {
 }
 
 int CListBox::InsertString(int index, char const * text, std::uintptr_t data) {
-    int const inserted = static_cast<int>(SendMessage(LB_INSERTSTRING, IndexParam(index),
-                                                      reinterpret_cast<LPARAM>(text ? text : "")));
+    int const inserted =
+        static_cast<int>(SendMessage(LB_INSERTSTRING, MessageParams::FromInt(index),
+                                     reinterpret_cast<LPARAM>(text ? text : "")));
     if (inserted >= 0 && data != 0)
         SetItemData(inserted, data);
     return inserted;
 }
 
 int CListBox::DeleteString(int index) {
-    return static_cast<int>(SendMessage(LB_DELETESTRING, IndexParam(index)));
+    return static_cast<int>(SendMessage(LB_DELETESTRING, MessageParams::FromInt(index)));
 }
 
 void CListBox::ResetContent() {
@@ -55,17 +49,17 @@ int CListBox::GetCount() const {
 
 CString CListBox::GetText(int index) const {
     CString text;
-    Send(LB_GETTEXT, IndexParam(index), reinterpret_cast<LPARAM>(&text));
+    Send(LB_GETTEXT, MessageParams::FromInt(index), reinterpret_cast<LPARAM>(&text));
     return text;
 }
 
 std::uintptr_t CListBox::GetItemData(int index) const {
-    return static_cast<std::uintptr_t>(Send(LB_GETITEMDATA, IndexParam(index)));
+    return static_cast<std::uintptr_t>(Send(LB_GETITEMDATA, MessageParams::FromInt(index)));
 }
 
 int CListBox::SetItemData(int index, std::uintptr_t data) {
     return static_cast<int>(
-        SendMessage(LB_SETITEMDATA, IndexParam(index), static_cast<LPARAM>(data)));
+        SendMessage(LB_SETITEMDATA, MessageParams::FromInt(index), static_cast<LPARAM>(data)));
 }
 
 int CListBox::GetCurSel() const {
@@ -73,7 +67,7 @@ int CListBox::GetCurSel() const {
 }
 
 int CListBox::SetCurSel(int index) {
-    return static_cast<int>(SendMessage(LB_SETCURSEL, IndexParam(index)));
+    return static_cast<int>(SendMessage(LB_SETCURSEL, MessageParams::FromInt(index)));
 }
 
 int CListBox::SelectData(std::uintptr_t data) {
@@ -90,8 +84,8 @@ std::uintptr_t CListBox::GetCurSelData() const {
 }
 
 int CListBox::FindStringExact(int start, char const * text) const {
-    return static_cast<int>(
-        Send(LB_FINDSTRINGEXACT, IndexParam(start), reinterpret_cast<LPARAM>(text ? text : "")));
+    return static_cast<int>(Send(LB_FINDSTRINGEXACT, MessageParams::FromInt(start),
+                                 reinterpret_cast<LPARAM>(text ? text : "")));
 }
 
 int CListBox::GetTopIndex() const {
@@ -99,7 +93,7 @@ int CListBox::GetTopIndex() const {
 }
 
 int CListBox::SetTopIndex(int index) {
-    return static_cast<int>(SendMessage(LB_SETTOPINDEX, IndexParam(index)));
+    return static_cast<int>(SendMessage(LB_SETTOPINDEX, MessageParams::FromInt(index)));
 }
 
 int CListBox::GetItemHeight() const {
@@ -108,5 +102,5 @@ int CListBox::GetItemHeight() const {
 
 int CListBox::GetItemRect(int index, CRect & rect) const {
     return static_cast<int>(
-        Send(LB_GETITEMRECT, IndexParam(index), reinterpret_cast<LPARAM>(&rect)));
+        Send(LB_GETITEMRECT, MessageParams::FromInt(index), reinterpret_cast<LPARAM>(&rect)));
 }

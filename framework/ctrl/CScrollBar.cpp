@@ -1,5 +1,6 @@
 #include "CScrollBar.hpp"
 
+#include "MessageParams.hpp"
 #include "internal/ScrollBarLayout.hpp"
 #include "internal/ScrollBarWindow.hpp"
 
@@ -10,10 +11,6 @@ namespace {
 // Sends through a const object: the queries change nothing.
 LRESULT Query(CScrollBar const & bar, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return const_cast<CScrollBar &>(bar).SendMessage(message, wParam, lParam);
-}
-
-WPARAM IntWParam(int value) {
-    return static_cast<WPARAM>(static_cast<std::uint32_t>(value));
 }
 
 } // namespace
@@ -27,7 +24,8 @@ char const * CScrollBar::WindowClassName() {
 }
 
 int CScrollBar::SetScrollPos(int pos, BOOL redraw) {
-    return static_cast<int>(SendMessage(SBM_SETPOS, IntWParam(pos), redraw ? TRUE : FALSE));
+    return static_cast<int>(
+        SendMessage(SBM_SETPOS, MessageParams::FromInt(pos), redraw ? TRUE : FALSE));
 }
 
 int CScrollBar::GetScrollPos() const {
@@ -35,8 +33,8 @@ int CScrollBar::GetScrollPos() const {
 }
 
 void CScrollBar::SetScrollRange(int minPos, int maxPos, BOOL redraw) {
-    SendMessage(redraw ? SBM_SETRANGEREDRAW : SBM_SETRANGE, IntWParam(minPos),
-                static_cast<LPARAM>(IntWParam(maxPos)));
+    SendMessage(redraw ? SBM_SETRANGEREDRAW : SBM_SETRANGE, MessageParams::FromInt(minPos),
+                static_cast<LPARAM>(MessageParams::FromInt(maxPos)));
 }
 
 void CScrollBar::GetScrollRange(int & minPos, int & maxPos) const {

@@ -1,5 +1,6 @@
 #include "CTabCtrl.hpp"
 
+#include "MessageParams.hpp"
 #include "internal/TabCtrlWindow.hpp"
 
 AFX_IMPLEMENT_DYNCREATE(CTabCtrl, CCtrlWnd)
@@ -9,10 +10,6 @@ namespace {
 // Sends through a const object: the queries change nothing.
 LRESULT Query(CTabCtrl const & tabs, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return const_cast<CTabCtrl &>(tabs).SendMessage(message, wParam, lParam);
-}
-
-WPARAM Index(int index) {
-    return static_cast<WPARAM>(static_cast<std::uint32_t>(index));
 }
 
 } // namespace
@@ -32,12 +29,12 @@ int CTabCtrl::InsertItem(int index, char const * text, LPARAM data) {
     item.lParam = data;
     if (!IsWindow())
         return -1;
-    return static_cast<int>(
-        SendMessage(TCM_INSERTITEM, Index(index), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<int>(SendMessage(TCM_INSERTITEM, MessageParams::FromInt(index),
+                                        reinterpret_cast<LPARAM>(&item)));
 }
 
 BOOL CTabCtrl::DeleteItem(int index) {
-    return SendMessage(TCM_DELETEITEM, Index(index)) ? TRUE : FALSE;
+    return SendMessage(TCM_DELETEITEM, MessageParams::FromInt(index)) ? TRUE : FALSE;
 }
 
 BOOL CTabCtrl::DeleteAllItems() {
@@ -49,11 +46,15 @@ int CTabCtrl::GetItemCount() const {
 }
 
 BOOL CTabCtrl::GetItem(int index, TCITEM & item) const {
-    return Query(*this, TCM_GETITEM, Index(index), reinterpret_cast<LPARAM>(&item)) ? TRUE : FALSE;
+    return Query(*this, TCM_GETITEM, MessageParams::FromInt(index), reinterpret_cast<LPARAM>(&item))
+               ? TRUE
+               : FALSE;
 }
 
 BOOL CTabCtrl::SetItem(int index, TCITEM const & item) {
-    return SendMessage(TCM_SETITEM, Index(index), reinterpret_cast<LPARAM>(&item)) ? TRUE : FALSE;
+    return SendMessage(TCM_SETITEM, MessageParams::FromInt(index), reinterpret_cast<LPARAM>(&item))
+               ? TRUE
+               : FALSE;
 }
 
 CString CTabCtrl::GetItemText(int index) const {
@@ -79,12 +80,14 @@ int CTabCtrl::GetCurSel() const {
 int CTabCtrl::SetCurSel(int index) {
     if (!IsWindow())
         return -1;
-    return static_cast<int>(SendMessage(TCM_SETCURSEL, Index(index)));
+    return static_cast<int>(SendMessage(TCM_SETCURSEL, MessageParams::FromInt(index)));
 }
 
 BOOL CTabCtrl::GetItemRect(int index, CRect & rect) const {
-    return Query(*this, TCM_GETITEMRECT, Index(index), reinterpret_cast<LPARAM>(&rect)) ? TRUE
-                                                                                        : FALSE;
+    return Query(*this, TCM_GETITEMRECT, MessageParams::FromInt(index),
+                 reinterpret_cast<LPARAM>(&rect))
+               ? TRUE
+               : FALSE;
 }
 
 void CTabCtrl::AdjustRect(BOOL larger, CRect & rect) const {

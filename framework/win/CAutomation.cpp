@@ -3,11 +3,13 @@
 #include "CClock.hpp"
 #include "CMessageBox.hpp"
 #include "CWnd.hpp"
+#include "Utf8.hpp"
 #include "VirtualKeys.hpp"
 #include "internal/CWindowManager.hpp"
 #include "internal/MenuWindow.hpp"
 
 #include <deque>
+#include <string_view>
 
 namespace {
 
@@ -32,30 +34,13 @@ CPoint Centre(CWnd * wnd) {
     return CPoint(client.Width() / 2, client.Height() / 2);
 }
 
-// Decodes one code point of UTF-8; a malformed byte stands for itself.
-UINT NextCodePoint(char const *& text) {
-    auto const * p = reinterpret_cast<unsigned char const *>(text);
-    UINT code = *p;
-    int extra = code >= 0xF0 ? 3 : code >= 0xE0 ? 2 : code >= 0xC0 ? 1 : 0;
-    int used = 1;
-    if (extra) {
-        code &= 0x3F >> extra;
-        for (int i = 1; i <= extra && (p[i] & 0xC0) == 0x80; ++i, ++used)
-            code = code << 6 | (p[i] & 0x3F);
-        if (used != extra + 1)
-            code = *p;
-    }
-    text += used;
-    return code;
-}
-
 } // namespace
 
 void CAutomation::Start() {
     AutomationState & state = State();
     CClock::SetCurrent(&state.clock);
     CWindowManager & manager = CWindowManager::Get();
-    manager.SetModalStartFunction([](HWND hwnd) {
+    manager.Modals().SetModalStartFunction([](HWND hwnd) {
         AutomationState & s = State();
         if (s.actions.empty())
             return;
@@ -65,7 +50,7 @@ void CAutomation::Start() {
             action(*modal);
     });
     // Headless, nothing else will ever come: a loop that is still waiting is cancelled.
-    manager.SetWaitFunction(nullptr);
+    manager.Modals().SetWaitFunction(nullptr);
     manager.ClearBeeps();
     state.started = true;
 }
@@ -74,7 +59,7 @@ void CAutomation::Stop() {
     AutomationState & state = State();
     CClock::SetCurrent(nullptr);
     state.actions.clear();
-    CWindowManager::Get().SetModalStartFunction(nullptr);
+    CWindowManager::Get().Modals().SetModalStartFunction(nullptr);
     state.started = false;
 }
 
@@ -107,8 +92,12 @@ void CAutomation::KeyUp(UINT key) {
 }
 
 void CAutomation::TypeText(char const * text) {
-    while (text && *text) {
-        UINT const code = NextCodePoint(text);
+    std::string_view const all(text ? text : "");
+    for (std::size_t pos = 0; pos < all.size();) {
+        // A malformed byte types itself.
+        Utf8::Sequence const sequence = Utf8::Decode(all, pos);
+        pos += sequence.length;
+        UINT const code = sequence.codePoint;
         switch (code) {
         case '\t':
             PressKey(VK_TAB);
@@ -202,7 +191,7 @@ void CAutomation::AdvanceClock(std::uint64_t milliseconds) {
     CWindowManager & manager = CWindowManager::Get();
     manager.Pump();
     std::uint64_t due = 0;
-    while (manager.NextTimerDue(due) && due <= target) {
+    while (manager.Timers().NextDue(due) && due <= target) {
         clock.Set(std::max(due, clock.Now()));
         manager.Pump();
     }

@@ -11,6 +11,7 @@ CClientDC::CClientDC(Area const & area)
 CClientDC::Area CClientDC::AreaOf(CWnd * wnd) {
     Area area;
     if (wnd)
-        CWindowManager::Get().DrawingArea(wnd->GetSafeHwnd(), area.surface, area.origin, area.clip);
+        CWindowManager::Get().Painter().DrawingArea(wnd->GetSafeHwnd(), area.surface, area.origin,
+                                                    area.clip);
     return area;
 }

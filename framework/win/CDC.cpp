@@ -3,6 +3,8 @@
 #include "CBitmap.hpp"
 #include "CStdTools.hpp"
 #include "CSurface.hpp"
+#include "EndEllipsis.hpp"
+#include "Utf8.hpp"
 
 #include <cstring>
 #include <string>
@@ -11,17 +13,6 @@
 namespace {
 
 constexpr std::size_t noMark = std::string::npos;
-
-// The byte length of the UTF-8 sequence that starts with a byte.
-std::size_t SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0)
-        return 4;
-    if (lead >= 0xE0)
-        return 3;
-    if (lead >= 0xC0)
-        return 2;
-    return 1;
-}
 
 // A line as shown: "&&" becomes "&", a single "&" goes and marks the next character for
 // underlining (the first such character only).
@@ -162,7 +153,7 @@ void CDC::DrawLine(LONG x, LONG y, std::string_view text, std::size_t mark, CRec
         surface->FillRect(box, CBrush(m_bkColor), clip);
     surface->DrawText(font, m_textColor, box.TopLeft(), text, clip);
     if (mark < text.size()) {
-        std::size_t const length = SequenceLength(static_cast<unsigned char>(text[mark]));
+        std::size_t const length = Utf8::SequenceLength(text[mark]);
         LONG const left = m_device.GetTextExtent(font, text.substr(0, mark)).cx;
         LONG const width = m_device.GetTextExtent(font, text.substr(mark, length)).cx;
         LONG const row = extent.cy - std::max<LONG>(1, extent.cy / 6);
@@ -264,17 +255,11 @@ int CDC::DrawText(char const * text, CRect & rect, UINT flags) {
         Shown shown = StripPrefixes(line, prefixes);
         if ((flags & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)) &&
             GetTextExtent(shown.text.c_str()).cx > width) {
-            // Drop whole characters from the end until the rest and "..." fit.
-            std::string kept = shown.text;
-            while (!kept.empty() && GetTextExtent((kept + "...").c_str()).cx > width) {
-                std::size_t cut = kept.size() - 1;
-                while (cut > 0 && (static_cast<unsigned char>(kept[cut]) & 0xC0) == 0x80)
-                    --cut;
-                kept.erase(cut);
-            }
-            if (shown.mark >= kept.size())
+            shown.text = EndEllipsis(shown.text, width, [this](std::string_view part) {
+                return GetTextExtent(part.data(), static_cast<UINT>(part.size())).cx;
+            });
+            if (shown.mark >= shown.text.size() - 3)
                 shown.mark = noMark;
-            shown.text = kept + "...";
         }
         LONG const lineWidth = GetTextExtent(shown.text.c_str()).cx;
         LONG left = rect.left;

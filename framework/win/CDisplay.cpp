@@ -13,7 +13,7 @@ CDisplay * g_display = nullptr;
 // How long a loop may wait for events before the next timer runs out.
 int TimeToNextTimer() {
     std::uint64_t due = 0;
-    if (!CWindowManager::Get().NextTimerDue(due))
+    if (!CWindowManager::Get().Timers().NextDue(due))
         return -1;
     std::uint64_t const now = CClock::GetCurrent().Now();
     return due <= now ? 0 : static_cast<int>(std::min<std::uint64_t>(due - now, INT_MAX));
@@ -27,8 +27,8 @@ CDisplay * CDisplay::GetCurrent() {
 
 void CDisplay::SetCurrent(CDisplay * display) {
     g_display = display;
-    CWindowManager::Get().SetWaitFunction(display ? CWindowManager::WaitFunction([display] {
-        return display->WaitEvents(TimeToNextTimer());
-    })
-                                                  : CWindowManager::WaitFunction());
+    CModalLoops::WaitFunction wait;
+    if (display)
+        wait = [display] { return display->WaitEvents(TimeToNextTimer()); };
+    CWindowManager::Get().Modals().SetWaitFunction(std::move(wait));
 }

@@ -29,6 +29,10 @@ CWindowManager & Manager() {
     return CWindowManager::Get();
 }
 
+CWindowTable & Windows() {
+    return CWindowManager::Get().Windows();
+}
+
 bool IsHeld(UINT key) {
     return key < g_keys.size() && g_keys[key];
 }
@@ -36,14 +40,14 @@ bool IsHeld(UINT key) {
 // The window that keyboard input goes to: the focus window, else the modal window, else
 // the topmost visible top-level window.
 HWND KeyboardTarget() {
-    HWND focus = Manager().GetFocus();
-    if (focus && Manager().AcceptsInput(focus))
+    HWND focus = Manager().Input().GetFocus();
+    if (focus && Manager().Modals().AcceptsInput(focus))
         return focus;
-    if (HWND modal = Manager().GetModalWindow())
+    if (HWND modal = Manager().Modals().GetModalWindow())
         return modal;
-    auto const & tops = Manager().GetTopLevels();
+    auto const & tops = Windows().GetTopLevels();
     for (auto it = tops.rbegin(); it != tops.rend(); ++it)
-        if (Manager().IsVisible(*it))
+        if (Windows().IsVisible(*it))
             return *it;
     return nullptr;
 }
@@ -55,7 +59,7 @@ bool DeliverKey(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!target)
         return false;
     MSG const msg(target, message, wParam, lParam);
-    if (CWnd * dialog = CWnd::FromHandle(Manager().NearestDialog(target)))
+    if (CWnd * dialog = CWnd::FromHandle(Windows().NearestDialog(target)))
         if (IsDialogMessage(dialog, msg))
             return false;
     Manager().Send(target, message, wParam, lParam);
@@ -81,18 +85,18 @@ WPARAM MouseKeys() {
 // that answer WM_NCHITTEST with HTTRANSPARENT are passed over. The hit-test answer may run
 // user code, so the child list is read afresh, by position, after each one.
 HWND Deepest(HWND hwnd, CPoint screen) {
-    CPoint const origin = Manager().ClientOrigin(hwnd);
+    CPoint const origin = Windows().ClientOrigin(hwnd);
     CPoint const local(screen.x - origin.x, screen.y - origin.y);
     LPARAM const where =
         MAKELPARAM(static_cast<unsigned>(screen.x), static_cast<unsigned>(screen.y));
-    CWindowRecord const * rec = Manager().Find(hwnd);
+    CWindowRecord const * rec = Windows().Find(hwnd);
     for (std::size_t i = rec ? rec->children.size() : 0; i-- > 0;) {
         HWND const childHandle = rec->children[i];
-        CWindowRecord const * child = Manager().Find(childHandle);
+        CWindowRecord const * child = Windows().Find(childHandle);
         if (child && (child->style & WS_VISIBLE) && child->rect.Encloses(local) &&
             Manager().Send(childHandle, WM_NCHITTEST, 0, where) != HTTRANSPARENT)
             return Deepest(childHandle, screen);
-        rec = Manager().Find(hwnd);
+        rec = Windows().Find(hwnd);
         if (!rec)
             return nullptr;
         i = std::min(i, rec->children.size());
@@ -107,11 +111,11 @@ void NotifyObservers(MSG const & msg) {
     if (g_observers.empty())
         return;
     std::erase_if(g_observers, [](MouseObserver const & entry) {
-        return !Manager().Find(entry.watched) || !Manager().Find(entry.observer);
+        return !Windows().Find(entry.watched) || !Windows().Find(entry.observer);
     });
     for (std::size_t i = 0; i < g_observers.size(); ++i) {
         MouseObserver const entry = g_observers[i];
-        if (Manager().IsAncestorOrSelf(entry.watched, msg.hwnd)) {
+        if (Windows().IsAncestorOrSelf(entry.watched, msg.hwnd)) {
             MSG copy = msg;
             Manager().Send(entry.observer, entry.message, 0, reinterpret_cast<LPARAM>(&copy));
         }
@@ -123,22 +127,22 @@ void NotifyObservers(MSG const & msg) {
 // dropped.
 HWND DeliverMouse(UINT message, CPoint screen, WPARAM extra = 0) {
     g_cursor = screen;
-    HWND target = Manager().GetCapture();
+    HWND target = Manager().Input().GetCapture();
     if (!target) {
         target = CInput::WindowFromPoint(screen);
-        if (!target || !Manager().AcceptsInput(target))
+        if (!target || !Manager().Modals().AcceptsInput(target))
             return nullptr;
-        CWindowRecord const * rec = Manager().Find(target);
+        CWindowRecord const * rec = Windows().Find(target);
         if (rec->style & WS_DISABLED)
             return nullptr;
     }
-    CPoint const origin = Manager().ClientOrigin(target);
+    CPoint const origin = Windows().ClientOrigin(target);
     LPARAM const where = MAKELPARAM(static_cast<unsigned>(screen.x - origin.x),
                                     static_cast<unsigned>(screen.y - origin.y));
     MSG msg(target, message, MouseKeys() | extra, where);
     msg.pt = screen;
     NotifyObservers(msg);
-    if (!Manager().Find(target))
+    if (!Windows().Find(target))
         return nullptr;
     Manager().Send(target, message, msg.wParam, where);
     return target;
@@ -213,12 +217,12 @@ HWND CInput::WindowFromPoint(CPoint screen) {
     // children do; the answer may run user code, so the list is read afresh each time.
     LPARAM const where =
         MAKELPARAM(static_cast<unsigned>(screen.x), static_cast<unsigned>(screen.y));
-    for (std::size_t i = Manager().GetTopLevels().size(); i-- > 0;) {
-        std::vector<HWND> const & tops = Manager().GetTopLevels();
+    for (std::size_t i = Windows().GetTopLevels().size(); i-- > 0;) {
+        std::vector<HWND> const & tops = Windows().GetTopLevels();
         if (i >= tops.size())
             continue;
         HWND const top = tops[i];
-        CWindowRecord const * rec = Manager().Find(top);
+        CWindowRecord const * rec = Windows().Find(top);
         if (rec && (rec->style & WS_VISIBLE) && rec->rect.Encloses(screen) &&
             Manager().Send(top, WM_NCHITTEST, 0, where) != HTTRANSPARENT)
             return Deepest(top, screen);
@@ -228,18 +232,18 @@ HWND CInput::WindowFromPoint(CPoint screen) {
 
 void CInput::MouseDown(CPoint screen, Button button, bool doubleClick) {
     g_keys[ButtonKey(button)] = true;
-    if (button == buttonLeft && !Manager().GetCapture() && !doubleClick) {
+    if (button == buttonLeft && !Manager().Input().GetCapture() && !doubleClick) {
         HWND const target = WindowFromPoint(screen);
-        CWindowRecord const * rec = Manager().Find(target);
-        if (rec && !(rec->style & WS_DISABLED) && Manager().AcceptsInput(target) &&
+        CWindowRecord const * rec = Windows().Find(target);
+        if (rec && !(rec->style & WS_DISABLED) && Manager().Modals().AcceptsInput(target) &&
             (rec->cls->GetFlags() & CWndClass::classFocusOnClick))
-            Manager().SetFocus(target);
+            Manager().Input().SetFocus(target);
     }
     bool wantsDouble = false;
     if (doubleClick) {
-        HWND const target =
-            Manager().GetCapture() ? Manager().GetCapture() : WindowFromPoint(screen);
-        CWindowRecord const * rec = Manager().Find(target);
+        HWND const target = Manager().Input().GetCapture() ? Manager().Input().GetCapture()
+                                                           : WindowFromPoint(screen);
+        CWindowRecord const * rec = Windows().Find(target);
         wantsDouble = rec && (rec->cls->GetFlags() & CWndClass::classDoubleClicks);
     }
     DeliverMouse(ButtonMessage(button, wantsDouble ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN), screen);

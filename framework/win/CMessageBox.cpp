@@ -4,6 +4,7 @@
 #include "CEntity.hpp"
 #include "CPaintDC.hpp"
 #include "CStdTools.hpp"
+#include "MessageParams.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
@@ -109,8 +110,8 @@ int CMessageBox::Show(CWnd * owner, char const * text, char const * caption, UIN
     box.SetDialogStyle(TRUE);
     CWnd * previous = CWnd::GetFocus();
     box.SetFocus();
-    int const result =
-        CWindowManager::Get().RunModalLoop(box.GetSafeHwnd(), static_cast<int>(box.CancelButton()));
+    int const result = CWindowManager::Get().Modals().RunModalLoop(
+        box.GetSafeHwnd(), static_cast<int>(box.CancelButton()));
     box.DestroyWindow();
     if (previous && previous->IsWindow())
         previous->SetFocus();
@@ -123,15 +124,16 @@ BOOL CMessageBox::OnCommand(UINT id, UINT, CWnd &) {
         chosen = m_buttons[0];
     else if (id == IDCANCEL)
         chosen = CancelButton();
-    CWindowManager::Get().EndModalLoop(GetSafeHwnd(), static_cast<int>(chosen));
+    CWindowManager::Get().Modals().EndModalLoop(GetSafeHwnd(), static_cast<int>(chosen));
     return TRUE;
 }
 
 void CMessageBox::OnLButtonDown(UINT, LPARAM where) {
-    CPoint const point(GET_X_LPARAM(where), GET_Y_LPARAM(where));
+    CPoint const point = MessageParams::Point(where);
     for (UINT i = 0; i < m_buttons.GetCount(); ++i)
         if (ButtonRect(i).Encloses(point)) {
-            CWindowManager::Get().EndModalLoop(GetSafeHwnd(), static_cast<int>(m_buttons[i]));
+            CWindowManager::Get().Modals().EndModalLoop(GetSafeHwnd(),
+                                                        static_cast<int>(m_buttons[i]));
             return;
         }
 }

@@ -25,7 +25,7 @@ BOOL CThread::Run() {
         manager.Pump();
         if (!GetMainWnd())
             return TRUE;
-        if (!manager.Wait()) {
+        if (!manager.Modals().Wait()) {
             AfxTrace("ERROR: The message loop had nothing more to wait for and ended\n");
             return FALSE;
         }

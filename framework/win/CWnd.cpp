@@ -1,11 +1,11 @@
 #include "CWnd.hpp"
 
-#include "CDisplay.hpp"
 #include "CMessageBox.hpp"
 #include "CWndClass.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
+#include "internal/CDisplayLink.hpp"
 #include "internal/CWindowManager.hpp"
 
 AFX_IMPLEMENT_DYNCREATE(CWnd, CObject)
@@ -17,6 +17,10 @@ namespace {
 
 CWindowManager & Manager() {
     return CWindowManager::Get();
+}
+
+CWindowTable & Windows() {
+    return CWindowManager::Get().Windows();
 }
 
 } // namespace
@@ -61,12 +65,12 @@ BOOL CWnd::IsWindow() const {
 }
 
 BOOL CWnd::IsWindow(HWND hwnd) {
-    CWindowRecord const * rec = Manager().Find(hwnd);
+    CWindowRecord const * rec = Windows().Find(hwnd);
     return rec && !rec->destroying;
 }
 
 CWnd * CWnd::FromHandle(HWND hwnd) {
-    CWindowRecord const * rec = Manager().Find(hwnd);
+    CWindowRecord const * rec = Windows().Find(hwnd);
     return rec ? rec->object : nullptr;
 }
 
@@ -79,22 +83,21 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CWnd::MoveWindow(CRect const & rect, BOOL repaint) {
-    CWindowRecord * rec = Manager().Find(m_hWnd);
+    CWindowRecord * rec = Windows().Find(m_hWnd);
     if (!rec)
         return;
     CRect const old = rec->rect;
     if (old == rect)
         return;
-    CSize const oldClient = Manager().GetClientRect(*rec).Size();
+    CSize const oldClient = Windows().GetClientRect(*rec).Size();
     rec->rect = rect;
-    if (CDisplay * display = CDisplay::GetCurrent(); display && !(rec->style & WS_CHILD))
-        display->WindowMoved(m_hWnd, rect);
+    CDisplayLink::WindowMoved(*rec);
     if (repaint) {
         if ((rec->style & WS_CHILD) && (rec->style & WS_VISIBLE))
-            Manager().Invalidate(rec->parent, old, true);
+            Manager().Painter().Invalidate(rec->parent, old, true);
         Invalidate(TRUE);
     }
-    CSize const client = Manager().GetClientRect(*rec).Size();
+    CSize const client = Windows().GetClientRect(*rec).Size();
     if (client != oldClient)
         SendMessage(WM_SIZE, SIZE_RESTORED,
                     MAKELPARAM(static_cast<unsigned>(client.cx), static_cast<unsigned>(client.cy)));
@@ -105,42 +108,42 @@ void CWnd::MoveWindow(int x, int y, int cx, int cy, BOOL repaint) {
 }
 
 CRect CWnd::GetClientRect() const {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
-    return rec ? Manager().GetClientRect(*rec) : CRect();
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
+    return rec ? Windows().GetClientRect(*rec) : CRect();
 }
 
 CRect CWnd::GetWindowRect() const {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
     if (!rec)
         return CRect();
     if (!(rec->style & WS_CHILD))
         return rec->rect;
-    CPoint const origin = Manager().ClientOrigin(rec->parent);
+    CPoint const origin = Windows().ClientOrigin(rec->parent);
     return rec->rect + CSize(origin.x, origin.y);
 }
 
 void CWnd::ClientToScreen(CPoint & point) const {
-    CPoint const origin = Manager().ClientOrigin(m_hWnd);
+    CPoint const origin = Windows().ClientOrigin(m_hWnd);
     point += CSize(origin.x, origin.y);
 }
 
 void CWnd::ClientToScreen(CRect & rect) const {
-    CPoint const origin = Manager().ClientOrigin(m_hWnd);
+    CPoint const origin = Windows().ClientOrigin(m_hWnd);
     rect = rect + CSize(origin.x, origin.y);
 }
 
 void CWnd::ScreenToClient(CPoint & point) const {
-    CPoint const origin = Manager().ClientOrigin(m_hWnd);
+    CPoint const origin = Windows().ClientOrigin(m_hWnd);
     point -= CSize(origin.x, origin.y);
 }
 
 void CWnd::ScreenToClient(CRect & rect) const {
-    CPoint const origin = Manager().ClientOrigin(m_hWnd);
+    CPoint const origin = Windows().ClientOrigin(m_hWnd);
     rect = rect - CSize(origin.x, origin.y);
 }
 
 BOOL CWnd::ShowWindow(int command) {
-    CWindowRecord * rec = Manager().Find(m_hWnd);
+    CWindowRecord * rec = Windows().Find(m_hWnd);
     if (!rec)
         return FALSE;
     BOOL const wasVisible = (rec->style & WS_VISIBLE) != 0;
@@ -152,26 +155,25 @@ BOOL CWnd::ShowWindow(int command) {
     else
         rec->style &= ~WS_VISIBLE;
     HWND const hwnd = m_hWnd;
-    if (CDisplay * display = CDisplay::GetCurrent(); display && !(rec->style & WS_CHILD))
-        display->WindowShown(hwnd, show);
+    CDisplayLink::WindowShown(*rec, show);
     SendMessage(WM_SHOWWINDOW, show, 0);
     if (!show)
-        Manager().LoseFocusWithin(hwnd);
-    if (CWindowRecord * after = Manager().Find(hwnd)) {
+        Manager().Input().LoseFocusWithin(hwnd);
+    if (CWindowRecord * after = Windows().Find(hwnd)) {
         if (after->style & WS_CHILD)
-            Manager().Invalidate(after->parent, after->rect, true);
+            Manager().Painter().Invalidate(after->parent, after->rect, true);
         if (show)
-            Manager().Invalidate(hwnd, Manager().GetClientRect(*after), true);
+            Manager().Painter().Invalidate(hwnd, Windows().GetClientRect(*after), true);
     }
     return wasVisible;
 }
 
 BOOL CWnd::IsWindowVisible() const {
-    return Manager().IsVisible(m_hWnd);
+    return Windows().IsVisible(m_hWnd);
 }
 
 BOOL CWnd::EnableWindow(BOOL enable) {
-    CWindowRecord * rec = Manager().Find(m_hWnd);
+    CWindowRecord * rec = Windows().Find(m_hWnd);
     if (!rec)
         return FALSE;
     BOOL const wasDisabled = (rec->style & WS_DISABLED) != 0;
@@ -183,15 +185,15 @@ BOOL CWnd::EnableWindow(BOOL enable) {
         rec->style |= WS_DISABLED;
     HWND const hwnd = m_hWnd;
     if (!enable)
-        Manager().LoseFocusWithin(hwnd);
+        Manager().Input().LoseFocusWithin(hwnd);
     SendMessage(WM_ENABLE, enable ? TRUE : FALSE, 0);
-    if (CWindowRecord * after = Manager().Find(hwnd))
-        Manager().Invalidate(hwnd, Manager().GetClientRect(*after), true);
+    if (CWindowRecord * after = Windows().Find(hwnd))
+        Manager().Painter().Invalidate(hwnd, Windows().GetClientRect(*after), true);
     return wasDisabled;
 }
 
 BOOL CWnd::IsWindowEnabled() const {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
     return rec && !(rec->style & WS_DISABLED);
 }
 
@@ -214,17 +216,17 @@ CFont const * CWnd::GetFont() const {
 }
 
 DWORD CWnd::GetStyle() const {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
     return rec ? rec->style : 0;
 }
 
 DWORD CWnd::GetExStyle() const {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
     return rec ? rec->exStyle : 0;
 }
 
 void CWnd::SetWindowStyle(DWORD style) {
-    CWindowRecord * rec = Manager().Find(m_hWnd);
+    CWindowRecord * rec = Windows().Find(m_hWnd);
     if (!rec)
         return;
     DWORD constexpr kept = WS_VISIBLE | WS_DISABLED | WS_CHILD;
@@ -237,126 +239,126 @@ void CWnd::ModifyStyle(DWORD remove, DWORD add) {
 }
 
 void CWnd::ModifyStyleEx(DWORD remove, DWORD add) {
-    if (CWindowRecord * rec = Manager().Find(m_hWnd))
+    if (CWindowRecord * rec = Windows().Find(m_hWnd))
         rec->exStyle = (rec->exStyle & ~remove) | add;
 }
 
 UINT CWnd::GetID() const {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
     return rec ? rec->id : 0;
 }
 
 CWnd * CWnd::GetDlgItem(UINT id) const {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
     if (!rec)
         return nullptr;
     for (HWND child : rec->children)
-        if (CWindowRecord const * sub = Manager().Find(child); sub && sub->id == id)
+        if (CWindowRecord const * sub = Windows().Find(child); sub && sub->id == id)
             return sub->object;
     return nullptr;
 }
 
 CWnd * CWnd::GetParent() const {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
     return rec ? FromHandle(rec->parent) : nullptr;
 }
 
 CWnd * CWnd::GetTopLevel() const {
-    return FromHandle(Manager().GetTopLevel(m_hWnd));
+    return FromHandle(Windows().GetTopLevel(m_hWnd));
 }
 
 UINT CWnd::GetChildCount() const {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
     return rec ? static_cast<UINT>(rec->children.size()) : 0;
 }
 
 CWnd * CWnd::GetChild(UINT index) const {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
     return rec && index < rec->children.size() ? FromHandle(rec->children[index]) : nullptr;
 }
 
 void CWnd::SetDialogStyle(BOOL dialog) {
-    if (CWindowRecord * rec = Manager().Find(m_hWnd))
+    if (CWindowRecord * rec = Windows().Find(m_hWnd))
         rec->dialogStyle = dialog != FALSE;
 }
 
 BOOL CWnd::IsDialogStyle() const {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
     return rec && rec->dialogStyle;
 }
 
 CWnd * CWnd::SetFocus() {
-    return FromHandle(Manager().SetFocus(m_hWnd));
+    return FromHandle(Manager().Input().SetFocus(m_hWnd));
 }
 
 CWnd * CWnd::GetFocus() {
-    return FromHandle(Manager().GetFocus());
+    return FromHandle(Manager().Input().GetFocus());
 }
 
 void CWnd::ClearFocus() {
-    Manager().SetFocus(nullptr);
+    Manager().Input().SetFocus(nullptr);
 }
 
 CWnd * CWnd::SetCapture() {
     CWnd * old = GetCapture();
-    Manager().SetCapture(m_hWnd);
+    Manager().Input().SetCapture(m_hWnd);
     return old;
 }
 
 void CWnd::ReleaseCapture() {
-    Manager().SetCapture(nullptr);
+    Manager().Input().SetCapture(nullptr);
 }
 
 CWnd * CWnd::GetCapture() {
-    return FromHandle(Manager().GetCapture());
+    return FromHandle(Manager().Input().GetCapture());
 }
 
 void CWnd::Invalidate(BOOL erase) {
-    if (CWindowRecord const * rec = Manager().Find(m_hWnd))
-        Manager().Invalidate(m_hWnd, Manager().GetClientRect(*rec), erase != FALSE);
+    if (CWindowRecord const * rec = Windows().Find(m_hWnd))
+        Manager().Painter().Invalidate(m_hWnd, Windows().GetClientRect(*rec), erase != FALSE);
 }
 
 void CWnd::InvalidateRect(CRect const & rect, BOOL erase) {
-    Manager().Invalidate(m_hWnd, rect, erase != FALSE);
+    Manager().Painter().Invalidate(m_hWnd, rect, erase != FALSE);
 }
 
 void CWnd::ValidateRect() {
-    if (CWindowRecord * rec = Manager().Find(m_hWnd))
+    if (CWindowRecord * rec = Windows().Find(m_hWnd))
         rec->needsPaint = false;
 }
 
 void CWnd::UpdateWindow() {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
-    if (rec && rec->needsPaint && Manager().IsVisible(m_hWnd))
-        Manager().PaintPending();
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
+    if (rec && rec->needsPaint && Windows().IsVisible(m_hWnd))
+        Manager().Painter().PaintPending();
 }
 
 CRect CWnd::GetUpdateRect() const {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
     return rec && rec->needsPaint ? rec->invalid : CRect();
 }
 
 UINT CWnd::AllocTimerID() {
-    return Manager().AllocTimerID();
+    return Manager().Timers().AllocTimerID();
 }
 
 UINT CWnd::SetTimer(UINT id, UINT milliseconds) {
     if (!IsWindow())
         return 0;
-    Manager().SetTimer(m_hWnd, id, milliseconds);
+    Manager().Timers().Set(m_hWnd, id, milliseconds);
     return id;
 }
 
 BOOL CWnd::KillTimer(UINT id) {
-    return Manager().KillTimer(m_hWnd, id);
+    return Manager().Timers().Kill(m_hWnd, id);
 }
 
 int CWnd::RunModalLoop(int cancelResult) {
-    return Manager().RunModalLoop(m_hWnd, cancelResult);
+    return Manager().Modals().RunModalLoop(m_hWnd, cancelResult);
 }
 
 void CWnd::EndModalLoop(int result) {
-    Manager().EndModalLoop(m_hWnd, result);
+    Manager().Modals().EndModalLoop(m_hWnd, result);
 }
 
 int CWnd::Error(char const * message, UINT type) {
@@ -364,7 +366,7 @@ int CWnd::Error(char const * message, UINT type) {
 }
 
 LRESULT CWnd::AfxCallDefProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    CWindowRecord const * rec = Manager().Find(m_hWnd);
+    CWindowRecord const * rec = Windows().Find(m_hWnd);
     return rec ? rec->cls->GetProcedure()(m_hWnd, message, wParam, lParam) : 0;
 }
 
@@ -385,11 +387,11 @@ BOOL CWnd::WriteImage(char const * path) {
     if (!top)
         return FALSE;
     top->Invalidate(TRUE);
-    Manager().PaintPending();
+    Manager().Painter().PaintPending();
     CSurface * surface = nullptr;
     CPoint origin;
     CRect clip;
-    if (!Manager().DrawingArea(top->GetSafeHwnd(), surface, origin, clip))
+    if (!Manager().Painter().DrawingArea(top->GetSafeHwnd(), surface, origin, clip))
         return FALSE;
     return surface->WritePng(path);
 }

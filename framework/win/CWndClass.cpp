@@ -2,12 +2,12 @@
 
 #include "AfxCompare.hpp"
 #include "CDC.hpp"
-#include "CDisplay.hpp"
 #include "CMap.hpp"
 #include "CStdTools.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
+#include "internal/CDisplayLink.hpp"
 #include "internal/CWindowManager.hpp"
 
 #include <map>
@@ -45,7 +45,7 @@ CWndClass const * CWndClass::Find(char const * name) {
 
 LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWindowManager & manager = CWindowManager::Get();
-    CWindowRecord * rec = manager.Find(hwnd);
+    CWindowRecord * rec = manager.Windows().Find(hwnd);
     if (!rec)
         return 0;
     switch (message) {
@@ -53,9 +53,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_SETTEXT:
         rec->text = reinterpret_cast<char const *>(lParam);
-        manager.Invalidate(hwnd, manager.GetClientRect(*rec), true);
-        if (CDisplay * display = CDisplay::GetCurrent(); display && !(rec->style & WS_CHILD))
-            display->CaptionChanged(hwnd, rec->text.GetString());
+        manager.Painter().Invalidate(hwnd, manager.Windows().GetClientRect(*rec), true);
+        CDisplayLink::CaptionChanged(*rec);
         return TRUE;
     case WM_GETTEXT:
         if (auto * text = reinterpret_cast<CString *>(lParam))
@@ -66,13 +65,13 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFONT:
         rec->font = reinterpret_cast<CFont const *>(wParam);
         if (lParam)
-            manager.Invalidate(hwnd, manager.GetClientRect(*rec), true);
+            manager.Painter().Invalidate(hwnd, manager.Windows().GetClientRect(*rec), true);
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(rec->font);
     case WM_ERASEBKGND:
         if (auto * dc = reinterpret_cast<CDC *>(wParam))
-            dc->FillRect(manager.GetClientRect(*rec),
+            dc->FillRect(manager.Windows().GetClientRect(*rec),
                          CStdTools::FindInstance()->GetBrush(CStdTools::colorFace));
         return TRUE;
     case WM_PAINT:

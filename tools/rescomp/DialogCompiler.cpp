@@ -4,6 +4,7 @@
 #include "CompileError.hpp"
 #include "LineScanner.hpp"
 #include "StyleNames.hpp"
+#include "Utf8.hpp"
 
 #include <string>
 
@@ -119,7 +120,7 @@ std::vector<unsigned char> DialogCompiler::Compile(TextFile const & file) {
         if (TextFile::IsBlank(line.text) || TextFile::IsComment(line.text))
             continue;
         LineScanner scanner(file.GetPath(), line.number, line.text);
-        if (!TextFile::IsValidUtf8(line.text))
+        if (!Utf8::IsValid(line.text))
             scanner.Fail("the line is not valid UTF-8");
         std::string_view keyword = scanner.ReadWord();
         if (keyword == "DIALOG") {

@@ -6,6 +6,7 @@
 #include "DialogCompiler.hpp"
 #include "LineScanner.hpp"
 #include "TextFile.hpp"
+#include "Utf8.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -164,7 +165,7 @@ void ResourceCompiler::CompileStringTable(std::string const & path, std::uint32_
         if (TextFile::IsBlank(line.text) || TextFile::IsComment(line.text))
             continue;
         LineScanner scanner(path, line.number, line.text);
-        if (!TextFile::IsValidUtf8(line.text))
+        if (!Utf8::IsValid(line.text))
             scanner.Fail("the line is not valid UTF-8");
         auto const id = static_cast<unsigned>(scanner.ReadNumber("string number", 0, 0xFFFF));
         std::string text = scanner.ReadQuoted("string");

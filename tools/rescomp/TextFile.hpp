@@ -23,7 +23,6 @@ public:
     static bool IsBlank(std::string_view text);
     // A line whose first character after blanks is ';'.
     static bool IsComment(std::string_view text);
-    static bool IsValidUtf8(std::string_view text);
 
 private:
     std::string m_path;

@@ -1,4 +1,4 @@
-#include "ButtonPaint.hpp"
+#include "internal/ButtonPaint.hpp"
 
 #include "ButtonMessages.hpp"
 #include "CDC.hpp"

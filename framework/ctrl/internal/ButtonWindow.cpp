@@ -1,19 +1,19 @@
-#include "ButtonWindow.hpp"
+#include "internal/ButtonWindow.hpp"
 #include "CPaintDC.hpp"
 
 #include "ButtonMessages.hpp"
-#include "ButtonPaint.hpp"
 #include "CCtrlWnd.hpp"
 #include "CDC.hpp"
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
 #include "CWndClass.hpp"
-#include "ControlWindows.hpp"
 #include "MessageParams.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
+#include "internal/ButtonPaint.hpp"
+#include "internal/ControlWindows.hpp"
 
 #include <vector>
 

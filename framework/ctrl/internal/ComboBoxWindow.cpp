@@ -1,4 +1,4 @@
-#include "ComboBoxWindow.hpp"
+#include "internal/ComboBoxWindow.hpp"
 #include "CPaintDC.hpp"
 
 #include "CCtrlWnd.hpp"
@@ -9,19 +9,20 @@
 #include "CWnd.hpp"
 #include "CWndClass.hpp"
 #include "ComboBoxMessages.hpp"
-#include "ComboEdit.hpp"
-#include "ControlWindows.hpp"
 #include "EditMessages.hpp"
-#include "EditText.hpp"
 #include "ListBoxMessages.hpp"
-#include "ListBoxWindow.hpp"
-#include "ListPaint.hpp"
-#include "ListScrollBar.hpp"
 #include "MessageParams.hpp"
+#include "Utf8.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
+#include "internal/ComboEdit.hpp"
+#include "internal/ControlWindows.hpp"
+#include "internal/EditText.hpp"
+#include "internal/ListBoxWindow.hpp"
+#include "internal/ListPaint.hpp"
+#include "internal/ListScrollBar.hpp"
 
 #include <algorithm>
 
@@ -86,7 +87,7 @@ LRESULT ComboBoxWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        OnButtonDown(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+        OnButtonDown(MessageParams::Point(lParam));
         return 0;
     case WM_SETREDRAW:
         OnSetRedraw(wParam != 0);
@@ -331,10 +332,9 @@ void ComboBoxWindow::OnKeyDown(UINT key) {
 void ComboBoxWindow::OnChar(UINT codePoint) {
     if (m_edit || !EditText::IsPrintable(codePoint))
         return;
-    std::string const typed = EditText::Encode(codePoint);
-    LRESULT const found =
-        ToList(LB_FINDSTRING, static_cast<WPARAM>(static_cast<std::intptr_t>(Selection())),
-               reinterpret_cast<LPARAM>(typed.c_str()));
+    std::string const typed = Utf8::Encode(codePoint);
+    LRESULT const found = ToList(LB_FINDSTRING, MessageParams::FromInt(Selection()),
+                                 reinterpret_cast<LPARAM>(typed.c_str()));
     if (found != LB_ERR)
         UserSelect(static_cast<int>(found));
 }
@@ -363,7 +363,7 @@ LRESULT ComboBoxWindow::OnSetText(char const * text) {
         ToList(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value)));
     if (CWnd * edit = Edit()) {
         edit->SetWindowText(value);
-        ToList(LB_SETCURSEL, static_cast<WPARAM>(static_cast<std::intptr_t>(found)));
+        ToList(LB_SETCURSEL, MessageParams::FromInt(found));
         SyncText();
         Invalidate();
         return TRUE;
@@ -417,8 +417,8 @@ LRESULT ComboBoxWindow::OnSetEditSel(LPARAM range) {
     CWnd * edit = Edit();
     if (!edit)
         return CB_ERR;
-    auto const start = static_cast<std::intptr_t>(GET_X_LPARAM(range));
-    auto const end = static_cast<std::intptr_t>(GET_Y_LPARAM(range));
+    auto const start = static_cast<std::intptr_t>(MessageParams::LowInt(range));
+    auto const end = static_cast<std::intptr_t>(MessageParams::HighInt(range));
     edit->SendMessage(EM_SETSEL, static_cast<WPARAM>(start), end);
     return TRUE;
 }
@@ -437,7 +437,7 @@ bool ComboBoxWindow::DropDown(bool byUser) {
     // The list opens at its first entry, scrolled only as far as the selection needs.
     list->MoveWindow(ListRect(), FALSE);
     ToList(LB_SETTOPINDEX, 0);
-    ToList(LB_SETCURSEL, static_cast<WPARAM>(static_cast<std::intptr_t>(m_droppedIndex)));
+    ToList(LB_SETCURSEL, MessageParams::FromInt(m_droppedIndex));
     m_dropped = true;
     list->ShowWindow(SW_SHOWNA);
     list->SetCapture();
@@ -472,7 +472,7 @@ bool ComboBoxWindow::CloseUp(Close how, int chosen) {
         SetSelection(after);
     else
         // Takes the highlight of the mouse away; a drop-down keeps the text typed.
-        ToList(LB_SETCURSEL, static_cast<WPARAM>(static_cast<std::intptr_t>(before)));
+        ToList(LB_SETCURSEL, MessageParams::FromInt(before));
     if (how == Close::quiet)
         return true;
     if (!Notify(how == Close::choose ? CBN_SELENDOK : CBN_SELENDCANCEL) || !Notify(CBN_CLOSEUP))
@@ -501,7 +501,7 @@ void ComboBoxWindow::LostFocus() {
 bool ComboBoxWindow::UserSelect(int index) {
     if (index == Selection()) {
         // Keys over a highlight of the mouse still make the selection the highlight.
-        ToList(LB_SETCURSEL, static_cast<WPARAM>(static_cast<std::intptr_t>(index)));
+        ToList(LB_SETCURSEL, MessageParams::FromInt(index));
         return true;
     }
     SetSelection(index);
@@ -509,7 +509,7 @@ bool ComboBoxWindow::UserSelect(int index) {
 }
 
 void ComboBoxWindow::SetSelection(int index) {
-    ToList(LB_SETCURSEL, static_cast<WPARAM>(static_cast<std::intptr_t>(index)));
+    ToList(LB_SETCURSEL, MessageParams::FromInt(index));
     if (CWnd * edit = Edit()) {
         edit->SetWindowText(EntryText(Selection()));
         if (CWnd::GetFocus() == edit)
@@ -559,8 +559,7 @@ int ComboBoxWindow::Selection() const {
 
 CString ComboBoxWindow::EntryText(int index) const {
     CString text;
-    ToList(LB_GETTEXT, static_cast<WPARAM>(static_cast<std::intptr_t>(index)),
-           reinterpret_cast<LPARAM>(&text));
+    ToList(LB_GETTEXT, MessageParams::FromInt(index), reinterpret_cast<LPARAM>(&text));
     return text;
 }
 

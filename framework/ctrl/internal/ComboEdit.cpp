@@ -1,4 +1,4 @@
-#include "ComboEdit.hpp"
+#include "internal/ComboEdit.hpp"
 
 #include "ComboBoxMessages.hpp"
 #include "VirtualKeys.hpp"

@@ -5,29 +5,21 @@
 #include <string>
 #include <string_view>
 
-// UTF-8 helpers of the edit control. Positions are byte offsets; a boundary is an offset
-// that does not fall on a continuation byte, so a malformed byte counts as a character of
-// its own and no position ever splits a code point.
+// Text helpers of the edit control. Positions are byte offsets on the character steps of
+// Utf8::Next, so a malformed byte counts as a character of its own and no position ever
+// splits a code point.
 namespace EditText {
 
 // The kinds of character that word moves and double clicks tell apart.
 enum class CharKind { space, word, other };
 
-bool IsBoundary(std::string_view text, std::size_t pos);
-// The boundary after (before) pos; the text's end (0) when there is none.
-std::size_t Next(std::string_view text, std::size_t pos);
-std::size_t Previous(std::string_view text, std::size_t pos);
-// pos clamped to the text and moved back to the start of the code point it falls in.
-std::size_t Snap(std::string_view text, std::size_t pos);
-
+// The characters of a text, as the caret steps over them.
 std::size_t CountCodePoints(std::string_view text);
-// The bytes taken by the first `count` code points (all of the text when it has fewer).
+// The bytes taken by the first `count` characters (all of the text when it has fewer).
 std::size_t PrefixBytes(std::string_view text, std::size_t count);
 
-// The code point starting at pos; a malformed byte stands for itself.
+// The code point of the character at pos; a malformed one stands for its first byte.
 UINT DecodeAt(std::string_view text, std::size_t pos);
-// The UTF-8 form of a code point; empty for surrogates and values beyond Unicode.
-std::string Encode(UINT codePoint);
 // Whether a typed code point is text: control characters (C0, DEL, C1) and surrogates are
 // not, and type nothing.
 bool IsPrintable(UINT codePoint);

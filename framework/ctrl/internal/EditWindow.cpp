@@ -1,4 +1,4 @@
-#include "EditWindow.hpp"
+#include "internal/EditWindow.hpp"
 #include "CPaintDC.hpp"
 
 #include "CClipboard.hpp"
@@ -8,14 +8,15 @@
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
 #include "CWndClass.hpp"
-#include "ControlWindows.hpp"
 #include "EditMessages.hpp"
-#include "EditText.hpp"
 #include "MessageParams.hpp"
+#include "Utf8.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
+#include "internal/ControlWindows.hpp"
+#include "internal/EditText.hpp"
 
 #include <algorithm>
 
@@ -58,16 +59,16 @@ LRESULT EditWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnChar(static_cast<UINT>(wParam));
         return 0;
     case WM_LBUTTONDOWN:
-        OnButtonDown(GET_X_LPARAM(lParam), (wParam & MK_SHIFT) != 0);
+        OnButtonDown(MessageParams::Point(lParam).x, (wParam & MK_SHIFT) != 0);
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(GET_X_LPARAM(lParam));
+        OnMouseMove(MessageParams::Point(lParam).x);
         return 0;
     case WM_LBUTTONUP:
         OnButtonUp();
         return 0;
     case WM_LBUTTONDBLCLK:
-        OnDoubleClick(GET_X_LPARAM(lParam));
+        OnDoubleClick(MessageParams::Point(lParam).x);
         return 0;
     case WM_CAPTURECHANGED:
         m_dragging = false;
@@ -257,7 +258,7 @@ void EditWindow::OnKeyDown(UINT key) {
 
 void EditWindow::OnChar(UINT codePoint) {
     if (EditText::IsPrintable(codePoint))
-        Insert(EditText::Encode(codePoint), Insertion::typed);
+        Insert(Utf8::Encode(codePoint), Insertion::typed);
 }
 
 void EditWindow::OnButtonDown(int x, bool extend) {
@@ -330,7 +331,7 @@ void EditWindow::Insert(std::string text, Insertion how) {
         LONG const room = TextRect().Width();
         std::size_t fits = 0;
         while (fits < text.size()) {
-            std::size_t const next = EditText::Next(text, fits);
+            std::size_t const next = Utf8::Next(text, fits);
             if (Width(before + Shown(std::string_view(text).substr(0, next)) + after) > room)
                 break;
             fits = next;
@@ -402,7 +403,7 @@ DWORD EditWindow::Style() const {
 std::string EditWindow::Shown(std::string_view text) const {
     if (!m_model.IsPassword())
         return std::string(text);
-    std::string const one = EditText::Encode(m_model.GetPasswordChar());
+    std::string const one = Utf8::Encode(m_model.GetPasswordChar());
     std::string shown;
     for (std::size_t count = EditText::CountCodePoints(text); count > 0; --count)
         shown += one;
@@ -450,12 +451,12 @@ UINT EditWindow::PositionFromPoint(int x, bool nearest) const {
     int const offset = x - TextOrigin();
     std::size_t best = 0;
     LONG bestDistance = -1;
-    for (std::size_t pos = 0;; pos = EditText::Next(text, pos)) {
+    for (std::size_t pos = 0;; pos = Utf8::Next(text, pos)) {
         LONG const at = Width(m_model.GetDisplayText(0, static_cast<UINT>(pos)));
         if (!nearest) {
             // The start of the character the point lies on.
             if (at > offset && pos > 0)
-                return static_cast<UINT>(EditText::Previous(text, pos));
+                return static_cast<UINT>(Utf8::Previous(text, pos));
             best = pos;
         } else {
             LONG const distance = at > offset ? at - offset : offset - at;

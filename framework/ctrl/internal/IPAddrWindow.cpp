@@ -1,4 +1,4 @@
-#include "IPAddrWindow.hpp"
+#include "internal/IPAddrWindow.hpp"
 #include "CPaintDC.hpp"
 
 #include "CCtrlWnd.hpp"
@@ -7,13 +7,13 @@
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
 #include "CWndClass.hpp"
-#include "ControlWindows.hpp"
 #include "IPAddrMessages.hpp"
 #include "MessageParams.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
+#include "internal/ControlWindows.hpp"
 
 #include <algorithm>
 
@@ -85,9 +85,9 @@ LRESULT IPAddrWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case IPM_GETADDRESS:
         return OnGetAddress(reinterpret_cast<DWORD *>(lParam));
     case IPM_SETRANGE:
-        return OnSetRange(static_cast<int>(static_cast<std::uint32_t>(wParam)), lParam);
+        return OnSetRange(MessageParams::Int(wParam), lParam);
     case IPM_SETFOCUS:
-        OnSetFieldFocus(static_cast<int>(static_cast<std::uint32_t>(wParam)));
+        OnSetFieldFocus(MessageParams::Int(wParam));
         return 0;
     case IPM_ISBLANK:
         return m_model.IsBlank() ? TRUE : FALSE;

@@ -1,4 +1,4 @@
-#include "ListBoxWindow.hpp"
+#include "internal/ListBoxWindow.hpp"
 #include "CPaintDC.hpp"
 
 #include "CCtrlWnd.hpp"
@@ -6,15 +6,16 @@
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
 #include "CWndClass.hpp"
-#include "ControlWindows.hpp"
-#include "EditText.hpp"
 #include "ListBoxMessages.hpp"
-#include "ListPaint.hpp"
 #include "MessageParams.hpp"
+#include "Utf8.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
+#include "internal/ControlWindows.hpp"
+#include "internal/EditText.hpp"
+#include "internal/ListPaint.hpp"
 
 #include <algorithm>
 
@@ -63,7 +64,7 @@ LRESULT ListBoxWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnButtonUp(MessageParams::Point(lParam));
         return 0;
     case WM_MOUSEWHEEL:
-        OnMouseWheel(static_cast<short>(HIWORD(wParam)));
+        OnMouseWheel(MessageParams::HighInt(wParam));
         return 0;
     case WM_CAPTURECHANGED:
         OnCaptureChanged();
@@ -206,7 +207,7 @@ void ListBoxWindow::OnChar(UINT codePoint) {
     }
     if (!EditText::IsPrintable(codePoint))
         return;
-    int const found = m_model.FindPrefix(m_model.GetSelection(), EditText::Encode(codePoint));
+    int const found = m_model.FindPrefix(m_model.GetSelection(), Utf8::Encode(codePoint));
     if (found != CListModel::none)
         UserSelect(found);
 }

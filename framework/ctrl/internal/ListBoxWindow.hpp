@@ -2,8 +2,8 @@
 
 #include "CListModel.hpp"
 #include "CRect.hpp"
-#include "ListScrollBar.hpp"
 #include "WinTypes.hpp"
+#include "internal/ListScrollBar.hpp"
 
 template <class T>
 class ControlWindows;

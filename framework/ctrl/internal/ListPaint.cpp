@@ -1,4 +1,4 @@
-#include "ListPaint.hpp"
+#include "internal/ListPaint.hpp"
 
 #include "CDC.hpp"
 #include "CStdTools.hpp"

@@ -1,8 +1,8 @@
-#include "ListScrollBar.hpp"
+#include "internal/ListScrollBar.hpp"
 
 #include "CDC.hpp"
 #include "CStdTools.hpp"
-#include "ListPaint.hpp"
+#include "internal/ListPaint.hpp"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ScrollBarLayout.hpp"
+#include "internal/ScrollBarLayout.hpp"
 
 #include <algorithm>
 

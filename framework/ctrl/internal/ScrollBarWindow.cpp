@@ -1,17 +1,17 @@
-#include "ScrollBarWindow.hpp"
+#include "internal/ScrollBarWindow.hpp"
 #include "CPaintDC.hpp"
 
 #include "CDC.hpp"
 #include "CScrollBar.hpp"
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
-#include "ControlWindows.hpp"
 #include "MessageParams.hpp"
 #include "ScrollBarMessages.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
+#include "internal/ControlWindows.hpp"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "CPoint.hpp"
-#include "ScrollBarLayout.hpp"
 #include "ScrollBarMessages.hpp"
 #include "WinTypes.hpp"
+#include "internal/ScrollBarLayout.hpp"
 
 template <class T>
 class ControlWindows;

@@ -1,6 +1,7 @@
-#include "StaticText.hpp"
+#include "internal/StaticText.hpp"
 
 #include "CDC.hpp"
+#include "EndEllipsis.hpp"
 #include "WindowStyles.hpp"
 
 namespace StaticText {
@@ -40,14 +41,8 @@ std::string WordEllipsis(CDC & dc, std::string_view line, LONG width, UINT flags
             return candidate;
     }
     // Not even the first word fits: as many whole characters as do.
-    std::string kept(line);
-    while (!kept.empty() && Measure(dc, kept + "...", flags) > width) {
-        std::size_t cut = kept.size() - 1;
-        while (cut > 0 && (static_cast<unsigned char>(kept[cut]) & 0xC0) == 0x80)
-            --cut;
-        kept.erase(cut);
-    }
-    return kept + "...";
+    return EndEllipsis(line, width,
+                       [&](std::string_view part) { return Measure(dc, part, flags); });
 }
 
 UINT DrawFlags(DWORD style) {

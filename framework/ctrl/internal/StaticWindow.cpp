@@ -1,4 +1,4 @@
-#include "StaticWindow.hpp"
+#include "internal/StaticWindow.hpp"
 #include "CPaintDC.hpp"
 
 #include "ButtonMessages.hpp"
@@ -7,10 +7,10 @@
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
 #include "CWndClass.hpp"
-#include "StaticText.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
+#include "internal/StaticText.hpp"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "TabCtrlWindow.hpp"
+#include "internal/TabCtrlWindow.hpp"
 #include "CPaintDC.hpp"
 
 #include "CCtrlWnd.hpp"
@@ -6,12 +6,12 @@
 #include "CInput.hpp"
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
-#include "ControlWindows.hpp"
 #include "MessageParams.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
+#include "internal/ControlWindows.hpp"
 
 #include <algorithm>
 
@@ -31,7 +31,7 @@ LRESULT TabCtrlWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
         return OnGetDlgCode();
     case WM_LBUTTONDOWN:
-        OnLButtonDown(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+        OnLButtonDown(MessageParams::Point(lParam));
         return 0;
     case WM_KEYDOWN:
         OnKeyDown(static_cast<UINT>(wParam));

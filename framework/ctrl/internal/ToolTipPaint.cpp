@@ -1,4 +1,4 @@
-#include "ToolTipPaint.hpp"
+#include "internal/ToolTipPaint.hpp"
 
 #include "CDC.hpp"
 #include "CStdTools.hpp"

@@ -1,15 +1,16 @@
-#include "ToolTipWindow.hpp"
+#include "internal/ToolTipWindow.hpp"
 
 #include "CDC.hpp"
 #include "CInput.hpp"
 #include "CPaintDC.hpp"
 #include "CStdTools.hpp"
 #include "CWnd.hpp"
-#include "ControlWindows.hpp"
+#include "MessageParams.hpp"
 #include "SystemMetrics.hpp"
 #include "ToolTipMessages.hpp"
-#include "ToolTipPaint.hpp"
 #include "WindowStyles.hpp"
+#include "internal/ControlWindows.hpp"
+#include "internal/ToolTipPaint.hpp"
 
 #include <algorithm>
 
@@ -78,7 +79,7 @@ LRESULT ToolTipWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnActivate(wParam != 0);
         return 0;
     case TTM_SETDELAYTIME:
-        OnSetDelayTime(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)));
+        OnSetDelayTime(static_cast<UINT>(wParam), MessageParams::LowInt(lParam));
         return 0;
     case TTM_ADDTOOL:
         return OnAddTool(reinterpret_cast<TOOLINFO const *>(lParam));
@@ -108,7 +109,7 @@ LRESULT ToolTipWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTrackActivate(wParam != 0, reinterpret_cast<TOOLINFO const *>(lParam));
         return 0;
     case TTM_TRACKPOSITION:
-        OnTrackPosition(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+        OnTrackPosition(MessageParams::Point(lParam));
         return 0;
     case TTM_SETTIPBKCOLOR:
         m_back = CColor::FromRgb(static_cast<DWORD>(wParam));
@@ -125,7 +126,7 @@ LRESULT ToolTipWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case TTM_GETTIPTEXTCOLOR:
         return m_ink.ToRgb();
     case TTM_SETMAXTIPWIDTH:
-        return OnSetMaxTipWidth(static_cast<int>(lParam));
+        return OnSetMaxTipWidth(MessageParams::Int(lParam));
     case TTM_GETMAXTIPWIDTH:
         return m_maxWidth;
     case TTM_POP:
@@ -266,7 +267,7 @@ void ToolTipWindow::OnRelayEvent(MSG const * msg) {
         return;
     switch (msg->message) {
     case WM_MOUSEMOVE: {
-        CPoint point(GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam));
+        CPoint point = MessageParams::Point(msg->lParam);
         Wnd(msg->hwnd)->ClientToScreen(point);
         HoverAt(point);
         break;

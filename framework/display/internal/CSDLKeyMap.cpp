@@ -1,5 +1,6 @@
 #include "internal/CSDLKeyMap.hpp"
 
+#include "Utf8.hpp"
 #include "VirtualKeys.hpp"
 
 namespace {
@@ -147,42 +148,17 @@ std::vector<CSDLKeyMap::Stroke> CSDLKeyMap::Strokes(SDL_Keycode sym, Uint16 mod,
 
 std::vector<UINT> CSDLKeyMap::CodePoints(char const * text) {
     std::vector<UINT> points;
-    auto const * p = reinterpret_cast<unsigned char const *>(text ? text : "");
-    while (*p) {
-        unsigned char const lead = *p;
-        int length = 0;
-        UINT point = 0;
-        UINT minimum = 0;
-        if (lead < 0x80) {
-            length = 1;
-            point = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            point = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            point = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            point = lead & 0x07;
-            minimum = 0x10000;
-        }
-        int taken = length > 0 ? 1 : 0;
-        while (taken > 0 && taken < length && (p[taken] & 0xC0) == 0x80) {
-            point = point << 6 | (p[taken] & 0x3F);
-            ++taken;
-        }
+    std::string_view const all(text ? text : "");
+    for (std::size_t pos = 0; pos < all.size();) {
+        Utf8::Sequence const sequence = Utf8::Decode(all, pos);
         // Truncated, overlong, surrogate or out-of-range sequences are one bad byte each.
-        if (length == 0 || taken != length || point < minimum || point > 0x10FFFF ||
-            (point >= 0xD800 && point <= 0xDFFF)) {
+        if (!sequence.valid) {
             points.push_back(replacement);
-            ++p;
+            ++pos;
             continue;
         }
-        points.push_back(point);
-        p += length;
+        points.push_back(sequence.codePoint);
+        pos += sequence.length;
     }
     return points;
 }

@@ -1,4 +1,4 @@
-#include "CMetaAccess.hpp"
+#include "internal/CMetaAccess.hpp"
 
 #include "CMetaItem.hpp"
 #include "CPrintf.hpp"

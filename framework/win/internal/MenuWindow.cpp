@@ -5,7 +5,9 @@
 #include "CMemoryDC.hpp"
 #include "CPaintDC.hpp"
 #include "CStdTools.hpp"
+#include "MessageParams.hpp"
 #include "SystemMetrics.hpp"
+#include "Utf8.hpp"
 #include "VirtualKeys.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
@@ -40,27 +42,6 @@ LONG MarkSize() {
     return GetSystemMetrics(SM_CXMENUCHECK);
 }
 
-CPoint PointOf(LPARAM lParam) {
-    return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-}
-
-// The code point of the UTF-8 sequence at a byte offset; a malformed byte stands for
-// itself, and an offset past the end gives 0.
-UINT CodePointAt(std::string_view text, std::size_t at) {
-    if (at >= text.size())
-        return 0;
-    auto const lead = static_cast<unsigned char>(text[at]);
-    int const extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    UINT code = extra ? lead & (0x3Fu >> extra) : lead;
-    for (int i = 1; i <= extra; ++i) {
-        std::size_t const next = at + static_cast<std::size_t>(i);
-        if (next >= text.size() || (static_cast<unsigned char>(text[next]) & 0xC0) != 0x80)
-            return lead;
-        code = code << 6 | (static_cast<unsigned char>(text[next]) & 0x3F);
-    }
-    return code;
-}
-
 // Letters of ASCII and Latin-1 match in either case: the languages of the program's texts
 // need no more.
 UINT FoldCase(UINT code) {
@@ -78,10 +59,10 @@ UINT Mnemonic(std::string_view text) {
             ++i;
             continue;
         }
-        return FoldCase(CodePointAt(text, i + 1));
+        return FoldCase(Utf8::Decode(text, i + 1).codePoint);
     }
     bool const escaped = text.size() >= 2 && text[0] == '&' && text[1] == '&';
-    return FoldCase(CodePointAt(text, escaped ? 1 : 0));
+    return FoldCase(Utf8::Decode(text, escaped ? 1 : 0).codePoint);
 }
 
 // Where a menu starts on one axis: a menu that would pass the screen's far edge opens on the
@@ -115,7 +96,7 @@ UINT MenuWindow::Run(CPoint point, CWnd & owner) {
         return 0;
     g_running = true;
     SetCapture();
-    CWindowManager::Get().RunModalLoop(GetSafeHwnd(), 0);
+    CWindowManager::Get().Modals().RunModalLoop(GetSafeHwnd(), 0);
     g_running = false;
     if (GetCapture() == this)
         ReleaseCapture();
@@ -242,7 +223,7 @@ LRESULT MenuWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnChar(static_cast<UINT>(wParam));
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(PointOf(lParam));
+        OnMouseMove(MessageParams::Point(lParam));
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -250,16 +231,16 @@ LRESULT MenuWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-        OnButtonDown(PointOf(lParam));
+        OnButtonDown(MessageParams::Point(lParam));
         return 0;
     case WM_LBUTTONUP:
-        OnButtonUp(PointOf(lParam), true);
+        OnButtonUp(MessageParams::Point(lParam), true);
         return 0;
     case WM_RBUTTONUP:
-        OnButtonUp(PointOf(lParam), (m_flags & TPM_RIGHTBUTTON) != 0);
+        OnButtonUp(MessageParams::Point(lParam), (m_flags & TPM_RIGHTBUTTON) != 0);
         return 0;
     case WM_MBUTTONUP:
-        OnButtonUp(PointOf(lParam), false);
+        OnButtonUp(MessageParams::Point(lParam), false);
         return 0;
     case WM_CAPTURECHANGED:
         OnCaptureChanged(reinterpret_cast<HWND>(lParam));
@@ -268,7 +249,7 @@ LRESULT MenuWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         Close(0);
         return 0;
     case endMessage:
-        CWindowManager::Get().EndModalLoop(GetSafeHwnd(), 0);
+        CWindowManager::Get().Modals().EndModalLoop(GetSafeHwnd(), 0);
         return 0;
     case WM_ERASEBKGND:
         return TRUE;

@@ -1,9 +1,9 @@
 #include "CAutomation.hpp"
 #include "CWnd.hpp"
 #include "CWndClass.hpp"
-#include "ControlWindows.hpp"
 #include "WinMessages.hpp"
 #include "WindowStyles.hpp"
+#include "internal/ControlWindows.hpp"
 
 #include <gtest/gtest.h>
 

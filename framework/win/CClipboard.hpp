@@ -1,12 +1,12 @@
 #pragma once
 
 #include "CString.hpp"
-#include "haldenctrl_export.h"
+#include "haldenwin_export.h"
 
 // The clipboard's text, as the edit controls cut, copy and paste it. Without a provider the
 // clipboard lives in the process; a display connects it to the desktop's clipboard by
 // installing a provider, which then holds the text instead.
-class HALDENCTRL_EXPORT CClipboard {
+class HALDENWIN_EXPORT CClipboard {
 public:
     // Where the text is kept. The installer keeps the provider alive while it is installed.
     class Provider {

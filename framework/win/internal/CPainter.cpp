@@ -41,8 +41,7 @@ void CPainter::Invalidate(HWND hwnd, CRect const & rect, bool erase) {
     CWindowRecord * rec = windows.Find(hwnd);
     if (!rec)
         return;
-    CRect const client = windows.GetClientRect(*rec);
-    CRect const area = rect.Intersect(client);
+    CRect const area = rect.Intersect(windows.GetClientRect(*rec));
     if (area.IsEmpty())
         return;
     if (rec->needsPaint)
@@ -53,13 +52,19 @@ void CPainter::Invalidate(HWND hwnd, CRect const & rect, bool erase) {
         rec->invalid = area;
     rec->needsPaint = true;
     rec->needsErase = rec->needsErase || erase;
-    // Children that lie in the area are painted again over the parent.
-    for (HWND child : rec->children)
-        if (CWindowRecord * sub = windows.Find(child))
-            if (!sub->rect.Intersect(area).IsEmpty()) {
-                CRect local = area - CSize(sub->rect.left, sub->rect.top);
-                Invalidate(child, local, erase);
-            }
+    Queue(*rec);
+}
+
+void CPainter::Queue(CWindowRecord & rec) {
+    CWindowTable const & windows = m_manager.Windows();
+    for (CWindowRecord * child = &rec; (child->style & WS_CHILD) && !child->queued;) {
+        CWindowRecord * parent = windows.Find(child->parent);
+        if (!parent)
+            return;
+        child->queued = true;
+        parent->dirtyChildren.push_back(child->handle);
+        child = parent;
+    }
 }
 
 bool CPainter::PaintPending() {
@@ -99,34 +104,87 @@ void CPainter::PaintFrame(CWindowRecord const & rec) {
         dc.DrawEdge(frame, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
 }
 
+void CPainter::PaintWindow(CWindowRecord & rec, bool & painted) {
+    HWND const hwnd = rec.handle;
+    CSurface * surface = nullptr;
+    CPoint origin;
+    CRect clip;
+    DrawingArea(hwnd, surface, origin, clip);
+    CRect const area = rec.invalid;
+    bool const erase = rec.needsErase;
+    // A window that its ancestors clip away entirely has nothing to show; a parent that
+    // grows over it later paints it again through the children under its own area.
+    if (clip.Intersect(area + CSize(origin.x, origin.y)).IsEmpty()) {
+        rec.needsPaint = false;
+        rec.needsErase = false;
+        return;
+    }
+    painted = true;
+    PaintFrame(rec);
+    if (erase) {
+        rec.needsErase = false;
+        // Only the invalid part is erased: only it is painted again, by the window and by
+        // the children that lie in it.
+        CDC dc(CDevice::GetScreen(), surface, origin,
+               clip.Intersect(area + CSize(origin.x, origin.y)));
+        m_manager.Send(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
+    }
+    m_manager.Send(hwnd, WM_PAINT, 0, 0);
+    CWindowTable const & windows = m_manager.Windows();
+    CWindowRecord * after = windows.Find(hwnd);
+    if (!after)
+        return;
+    // A handler that did not paint is taken as having nothing to paint.
+    after->needsPaint = false;
+    // The children in the painted area are painted again over it.
+    for (HWND child : after->children) {
+        CWindowRecord const * sub = windows.Find(child);
+        if (sub && (sub->style & WS_VISIBLE) && !sub->rect.Intersect(area).IsEmpty())
+            Invalidate(child, area - CSize(sub->rect.left, sub->rect.top), erase);
+    }
+}
+
 void CPainter::PaintTree(HWND hwnd, bool & painted) {
     CWindowTable const & windows = m_manager.Windows();
     CWindowRecord * rec = windows.Find(hwnd);
-    if (!rec || !(rec->style & WS_VISIBLE))
+    if (!rec)
         return;
-    if (rec->needsPaint) {
-        painted = true;
-        PaintFrame(*rec);
-        if (rec->needsErase) {
-            rec->needsErase = false;
-            CSurface * surface = nullptr;
-            CPoint origin;
-            CRect clip;
-            DrawingArea(hwnd, surface, origin, clip);
-            // Only the invalid part is erased: only it is painted again, by the window and
-            // by the children that lie in it.
-            CDC dc(CDevice::GetScreen(), surface, origin,
-                   clip.Intersect(rec->invalid + CSize(origin.x, origin.y)));
-            m_manager.Send(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
-        }
-        m_manager.Send(hwnd, WM_PAINT, 0, 0);
-        // A handler that did not paint is taken as having nothing to paint.
-        if (CWindowRecord * after = windows.Find(hwnd))
-            after->needsPaint = false;
+    // While this window's pass runs, what its children ask for lands in its own list.
+    bool const wasQueued = rec->queued;
+    rec->queued = true;
+    std::vector<HWND> dirty;
+    auto const take = [&windows, &dirty](CWindowRecord & from) {
+        for (HWND child : from.dirtyChildren)
+            if (CWindowRecord * sub = windows.Find(child)) {
+                sub->queued = false;
+                dirty.push_back(child);
+            }
+        from.dirtyChildren.clear();
+    };
+    take(*rec);
+    // A hidden window paints nothing; showing it invalidates it again.
+    if (!(rec->style & WS_VISIBLE)) {
+        rec->queued = wasQueued;
+        return;
     }
+    if (rec->needsPaint)
+        PaintWindow(*rec, painted);
+    if (CWindowRecord * after = windows.Find(hwnd))
+        take(*after);
+    // Siblings in z-order, each once: later ones lie above earlier ones.
+    std::vector<std::pair<std::uint64_t, HWND>> ordered;
+    ordered.reserve(dirty.size());
+    for (HWND child : dirty)
+        if (CWindowRecord const * sub = windows.Find(child))
+            ordered.emplace_back(sub->order, child);
+    std::sort(ordered.begin(), ordered.end());
+    ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
+    for (auto const & [order, child] : ordered)
+        PaintTree(child, painted);
+    // What was asked for after its turn is painted in the next pass.
     if (CWindowRecord * after = windows.Find(hwnd)) {
-        std::vector<HWND> const children = after->children;
-        for (HWND child : children)
-            PaintTree(child, painted);
+        after->queued = wasQueued;
+        if (!after->dirtyChildren.empty() || after->needsPaint)
+            Queue(*after);
     }
 }

@@ -11,6 +11,11 @@ struct CWindowRecord;
 // top-level window's picture. A pass sends WM_ERASEBKGND (for an area invalidated with
 // erasing) and WM_PAINT to each window that needs it, parents before children, draws child
 // windows' frames, and hands each top-level picture that changed to the display.
+//
+// Costs stay linear in what changed: invalidating marks the window and enters it in its
+// parent's list of children to paint (up to its top-level window), so a pass walks only
+// those; the children lying under a painted area are marked once, when their parent has
+// painted it. Windows clipped away by their ancestors, and hidden ones, are not painted.
 class CPainter {
 public:
     explicit CPainter(CWindowManager & manager) : m_manager(manager) {}
@@ -25,7 +30,12 @@ public:
     bool PaintPending();
 
 private:
+    // Enters a window in its parent's list of children to paint, and the parent in its own
+    // parent's, up to the first that is already entered.
+    void Queue(CWindowRecord & rec);
     void PaintTree(HWND hwnd, bool & painted);
+    // Paints a window that needs it; false when it was clipped away (then nothing is due).
+    void PaintWindow(CWindowRecord & rec, bool & painted);
     // Draws the border that a child window's styles give it, outside its client area.
     void PaintFrame(CWindowRecord const & rec);
 

@@ -67,7 +67,10 @@ void CWindowManager::Destroy(HWND hwnd) {
     m_input.LoseFocusWithin(hwnd);
     m_modals.WindowDestroyed(hwnd);
 
-    std::vector<HWND> const children = rec->children;
+    // The children go with their parent: none takes itself out of the parent's list or
+    // asks the parent to paint where it was, so a page is torn down in linear time.
+    std::vector<HWND> const children = std::move(rec->children);
+    rec->children.clear();
     for (HWND child : children)
         Destroy(child);
     // Owned top-level windows (pop-ups, tooltips) go with their owner.
@@ -84,7 +87,8 @@ void CWindowManager::Destroy(HWND hwnd) {
     m_queue.Remove(hwnd);
     m_windows.Unlink(*rec);
     if (rec->style & WS_CHILD) {
-        if ((rec->style & WS_VISIBLE) && m_windows.Find(rec->parent))
+        CWindowRecord const * parent = m_windows.Find(rec->parent);
+        if ((rec->style & WS_VISIBLE) && parent && !parent->destroying)
             m_painter.Invalidate(rec->parent, rec->rect, true);
     } else {
         CDisplayLink::WindowDestroyed(*rec);

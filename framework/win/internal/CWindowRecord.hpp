@@ -5,6 +5,7 @@
 #include "CSurface.hpp"
 #include "WinTypes.hpp"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct CWindowRecord {
     CWnd * object = nullptr;
     HWND parent = nullptr;      // the parent of a child window, the owner of a top-level one
     std::vector<HWND> children; // in creation order: later ones lie above earlier ones
+    std::uint64_t order = 0;    // creation sequence: the z-order among siblings
     DWORD style = 0;
     DWORD exStyle = 0;
     UINT id = 0;
@@ -34,6 +36,10 @@ struct CWindowRecord {
     bool needsPaint = false;
     bool needsErase = false;
     CRect invalid; // client coordinates
+    // Children that need painting or hold children that do, in the order they asked: a
+    // paint pass visits only these. `queued` says the window is in its parent's list.
+    std::vector<HWND> dirtyChildren;
+    bool queued = false;
 
     std::unique_ptr<CSurface> surface; // top-level windows: the picture they are painted into
 };

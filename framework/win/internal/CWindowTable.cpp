@@ -67,6 +67,7 @@ void CWindowTable::Detach(HWND hwnd, CWnd const & object) {
 }
 
 void CWindowTable::Link(CWindowRecord & rec) {
+    rec.order = ++m_lastOrder;
     if (rec.style & WS_CHILD)
         Find(rec.parent)->children.push_back(rec.handle);
     else

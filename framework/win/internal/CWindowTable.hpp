@@ -47,4 +47,5 @@ private:
     std::vector<Slot> m_slots{1}; // slot 0 is never used, so no handle is null
     std::vector<std::uint32_t> m_freeSlots;
     std::vector<HWND> m_topLevels;
+    std::uint64_t m_lastOrder = 0;
 };

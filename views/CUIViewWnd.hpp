@@ -38,7 +38,8 @@ class CUISchema;
 // Notifications: controls take identifiers from m_firstId (1000) upward as elements create
 // them (see CUIElement::OnCreate); WM_COMMAND, WM_NOTIFY and scroll messages from identifiers
 // from m_firstId to below m_nextId are offered to the elements in page order. A command or
-// notification stops at the first element that answers nonzero; a scroll message, packed as
+// notification goes to the element that took its identifier (to every element in order only
+// when none took it) and stops at the first that answers nonzero; a scroll message, packed as
 // (scroll code << 16) | (thumb position & 0xFFFF), is offered to every element. Commands from
 // 0x8000 up go to the main window, 0x7F00 to 0x7FFF are view buttons, IDOK commits the edit
 // of the focused control. Inside these handlers and the item's OnUIChange an element may be
@@ -213,6 +214,13 @@ private:
                         UINT first, char const * name);
 
     CArray<CLayFormation *> m_discarded{4};
+    // The element that took each control identifier, by identifier less m_firstId, so that
+    // a notification reaches its element without a walk over the page.
+    CArray<CUIElement *> m_idOwners{16};
+    CUIElement * IdOwner(UINT id) const;
+    // Offers a command notification to its element (see the notes on notifications above);
+    // 1 when an element answered and its change was sent.
+    int OfferCommand(UINT id, UINT code);
     // The tooltip's window, to notice that it went with the main window that owns it.
     HWND m_toolTipWnd = nullptr;
     CUIToolTip * ToolTip();

@@ -53,3 +53,8 @@ unsigned int CProbeEdit::OnSave(int) {
     m_data->NotifyWrite(m_item);
     return 1;
 }
+
+int CProbeEdit::OnNotify(unsigned int id, unsigned int code) {
+    ++m_offered;
+    return CUIControl::OnNotify(id, code);
+}

@@ -14,6 +14,8 @@ public:
     CEditCtrl * GetEdit() const { return m_edit; }
     // A record of this class for a tag, for CUIViewWnd::AddUI.
     static CUIData Record(char const * tag, char const * tip = "");
+    // How many control notifications the view offered this element.
+    int m_offered = 0;
 
 protected:
     void OnLayout(CLayFormation * form) override;
@@ -21,6 +23,8 @@ protected:
     void OnMove() override;
     void OnLoad() override;
     unsigned int OnSave(int flag) override;
+    int OnNotify(unsigned int id, unsigned int code) override;
+    using CUIControl::OnNotify;
 
     CEditCtrl * m_edit;
     CLayItem * m_layEdit = nullptr;

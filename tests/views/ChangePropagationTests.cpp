@@ -193,6 +193,26 @@ TEST_F(ChangePropagation, AnElementWhosePathLeadsNowhereLetsGoOfTheOldItem) {
     EXPECT_EQ(view.FindUI(&m_channel, "Volts"), channelVolts) << "bound again";
 }
 
+TEST_F(ChangePropagation, ANotificationReachesOnlyTheElementThatTookItsIdentifier) {
+    CTestView & view = MakeView([](CTestView & v) {
+        static CUIData const records[] = {CProbeEdit::Record("Name"), CProbeEdit::Record("Volts"),
+                                          CProbeEdit::Record("Colour")};
+        v.StartPage(1);
+        v.StartGroup(1);
+        for (CUIData const & record : records)
+            v.AddUI(v.GetItem(), "root", &record);
+        v.EndGroup(0);
+        v.EndPage(0);
+    });
+    auto probe = [&view](char const * tag) { return static_cast<CProbeEdit *>(view.FindUI(tag)); };
+    CAutomation::Click(probe("Colour")->GetEdit());
+    CAutomation::TypeText("x");
+    CAutomation::Click(probe("Name")->GetEdit());
+    EXPECT_EQ(probe("Volts")->m_offered, 0);
+    EXPECT_GT(probe("Colour")->m_offered, 0);
+    EXPECT_GT(probe("Name")->m_offered, 0);
+}
+
 TEST_F(ChangePropagation, AControlTakingTheFocusMakesItsViewCurrent) {
     auto build = [](CTestView & v) {
         static CUIData const name = CProbeEdit::Record("Name");

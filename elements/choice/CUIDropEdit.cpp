@@ -4,6 +4,7 @@
 #include "CPrintf.hpp"
 #include "WindowStyles.hpp"
 #include "internal/FieldText.hpp"
+#include "internal/IntegerText.hpp"
 
 AFX_IMPLEMENT_DYNCREATE(CUIDropEdit, CUIDropBase)
 
@@ -63,12 +64,7 @@ int CUIDropEdit::DispToStore(int value) {
 }
 
 BOOL CUIDropEdit::Check(int & value) {
-    int const low = DispToStore(m_valueMin);
-    int const high = DispToStore(m_valueMax);
-    if (value < low)
-        value = low;
-    if (value > high)
-        value = high;
+    value = IntegerText::Limit(value, DispToStore(m_valueMin), DispToStore(m_valueMax));
     return TRUE;
 }
 

@@ -36,12 +36,7 @@ CUIEditInteger::CUIEditInteger() {
 void CUIEditInteger::OnBind() {
     CUIEditBase::OnBind();
     CArray<CString> const fields = FieldText::Split(GetFormat(), 5);
-    m_places = static_cast<unsigned int>(FieldText::Number(FieldText::Field(fields, 1)));
-    m_units = FieldText::Field(fields, 2);
-    if (!FieldText::Field(fields, 3).IsEmpty()) {
-        m_valueMin = FieldText::Number(FieldText::Field(fields, 3));
-        m_valueMax = FieldText::Number(FieldText::Field(fields, 4));
-    }
+    IntegerText::ReadFormat(fields, m_places, m_units, m_valueMin, m_valueMax);
     int const width = FieldText::Number(FieldText::Field(fields, 0));
     m_sizeText = FieldText::Repeat('0', width > 8 ? width : 8);
 }
@@ -63,12 +58,7 @@ CString CUIEditInteger::Format(int value) {
 }
 
 int CUIEditInteger::Check(int & value) {
-    int const low = DispToStore(m_valueMin);
-    int const high = DispToStore(m_valueMax);
-    if (value < low)
-        value = low;
-    if (value > high)
-        value = high;
+    value = IntegerText::Limit(value, DispToStore(m_valueMin), DispToStore(m_valueMax));
     return TRUE;
 }
 

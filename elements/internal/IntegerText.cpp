@@ -1,6 +1,7 @@
 #include "internal/IntegerText.hpp"
 
 #include "CPrintf.hpp"
+#include "internal/FieldText.hpp"
 
 #include <cmath>
 #include <cstdint>
@@ -45,6 +46,24 @@ CString Format(int display, unsigned int places, int valueMin) {
     if (valueMin < 0 && display > 0)
         return CString("+") + text;
     return text;
+}
+
+void ReadFormat(CArray<CString> const & fields, unsigned int & places, CString & units,
+                int & valueMin, int & valueMax) {
+    places = static_cast<unsigned int>(FieldText::Number(FieldText::Field(fields, 1)));
+    units = FieldText::Field(fields, 2);
+    if (FieldText::Field(fields, 3).IsEmpty())
+        return;
+    valueMin = FieldText::Number(FieldText::Field(fields, 3));
+    valueMax = FieldText::Number(FieldText::Field(fields, 4));
+}
+
+int Limit(int value, int low, int high) {
+    if (value < low)
+        value = low;
+    if (value > high)
+        value = high;
+    return value;
 }
 
 } // namespace IntegerText

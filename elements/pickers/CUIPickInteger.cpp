@@ -11,12 +11,7 @@ AFX_IMPLEMENT_DYNCREATE(CUIPickInteger, CUIPickBase)
 void CUIPickInteger::OnBind() {
     CUIPickBase::OnBind();
     CArray<CString> const fields = FieldText::Split(GetFormat(), 5);
-    m_places = static_cast<unsigned int>(FieldText::Number(FieldText::Field(fields, 1)));
-    m_units = FieldText::Field(fields, 2);
-    if (!FieldText::Field(fields, 3).IsEmpty()) {
-        m_valueMin = FieldText::Number(FieldText::Field(fields, 3));
-        m_valueMax = FieldText::Number(FieldText::Field(fields, 4));
-    }
+    IntegerText::ReadFormat(fields, m_places, m_units, m_valueMin, m_valueMax);
 }
 
 void CUIPickInteger::OnLoad() {

@@ -67,7 +67,7 @@ void CUICheck::OnBind() {
 
 void CUICheck::OnLayout(CLayFormation * form) {
     m_layCheck = new CLayItemText(m_labelText + "XXX", 2, 2);
-    m_layout = new CLayFormPad(m_layCheck, 0x21);
+    m_layout = new CLayFormPad(m_layCheck, CLayFormPad::padCentre | CLayFormPad::padSpace);
     form->AddItem(new CLayItem);
     form->AddItem(m_layout);
 }

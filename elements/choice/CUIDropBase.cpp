@@ -106,8 +106,8 @@ void CUIDropBase::OnBind() {
 void CUIDropBase::OnLayout(CLayFormation * form) {
     m_layLabel = new CLayItemText(m_labelText, 1, 1);
     m_layDrop = new CLayDropDown(this, TRUE);
-    m_layout = new CLayFormPad(m_layDrop, 0x21);
-    form->AddItem(new CLayFormPad(m_layLabel, 0x21));
+    m_layout = new CLayFormPad(m_layDrop, CLayFormPad::padCentre | CLayFormPad::padSpace);
+    form->AddItem(new CLayFormPad(m_layLabel, CLayFormPad::padCentre | CLayFormPad::padSpace));
     form->AddItem(m_layout);
 }
 

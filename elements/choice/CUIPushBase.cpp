@@ -38,9 +38,9 @@ void CUIPushBase::OnLayout(CLayFormation * form) {
     for (CString const & text : m_listText) {
         CLayItemText * item = new CLayItemText(text, 8, 2);
         AddData(item);
-        buttons->AddItem(new CLayFormPad(item, 0x21));
+        buttons->AddItem(new CLayFormPad(item, CLayFormPad::padCentre | CLayFormPad::padSpace));
     }
-    form->AddItem(new CLayFormPad(m_layLabel, 0x21));
+    form->AddItem(new CLayFormPad(m_layLabel, CLayFormPad::padCentre | CLayFormPad::padSpace));
     form->AddItem(m_layout);
 }
 

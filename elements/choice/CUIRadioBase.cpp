@@ -54,9 +54,9 @@ void CUIRadioBase::OnLayout(CLayFormation * form) {
     for (CString const & text : m_listText) {
         CLayItemText * item = new CLayItemText(text + "XXX", 1, 2);
         AddData(item);
-        buttons->AddItem(new CLayFormPad(item, 0x21));
+        buttons->AddItem(new CLayFormPad(item, CLayFormPad::padCentre | CLayFormPad::padSpace));
     }
-    form->AddItem(new CLayFormPad(m_layLabel, 0x11));
+    form->AddItem(new CLayFormPad(m_layLabel, CLayFormPad::padTop | CLayFormPad::padSpace));
     form->AddItem(m_layout);
 }
 

@@ -27,10 +27,10 @@ void CUIEditBase::OnLayout(CLayFormation * form) {
     m_layEdit = new CLayItemText(m_sizeText, 3, 1);
     m_layUnits = new CLayEditUnits(m_units, m_wideUnits);
     auto * row = new CLayFormRow;
-    row->AddItem(new CLayFormPad(m_layEdit, 0x21));
-    row->AddItem(new CLayFormPad(m_layUnits, 0x20));
+    row->AddItem(new CLayFormPad(m_layEdit, CLayFormPad::padCentre | CLayFormPad::padSpace));
+    row->AddItem(new CLayFormPad(m_layUnits, CLayFormPad::padCentre));
     m_layout = row;
-    form->AddItem(new CLayFormPad(m_layLabel, 0x21));
+    form->AddItem(new CLayFormPad(m_layLabel, CLayFormPad::padCentre | CLayFormPad::padSpace));
     form->AddItem(row);
 }
 

@@ -27,8 +27,8 @@ void CUIIPAddress::OnBind() {
 void CUIIPAddress::OnLayout(CLayFormation * form) {
     m_layLabel = new CLayItemText(m_labelText, 1, 1);
     m_layAddr = new CLayItemText(" 8888.8888.8888.8888 ", 4, 1);
-    m_layout = new CLayFormPad(m_layAddr, 0x20);
-    form->AddItem(new CLayFormPad(m_layLabel, 0x21));
+    m_layout = new CLayFormPad(m_layAddr, CLayFormPad::padCentre);
+    form->AddItem(new CLayFormPad(m_layLabel, CLayFormPad::padCentre | CLayFormPad::padSpace));
     form->AddItem(m_layout);
 }
 

@@ -18,7 +18,7 @@ void CUIMoreButton::OnBind() {
 void CUIMoreButton::OnLayout(CLayFormation * form) {
     // Four blanks make the button four space widths wider than its caption.
     m_layButton = new CLayItemText(m_buttonText + "    ", 1, 1);
-    m_layout = new CLayFormPad(m_layButton, 0x21);
+    m_layout = new CLayFormPad(m_layButton, CLayFormPad::padCentre | CLayFormPad::padSpace);
     form->AddItem(new CLayItem);
     form->AddItem(m_layout);
 }

@@ -29,15 +29,15 @@ void CUIPickBase::OnLayout(CLayFormation * form) {
     m_layEdit = new CLayItemText(m_sizeText, 3, m_tallEdit ? 2 : 1);
     m_layButton = new CLayItemText(m_buttonText, 4, 1);
     auto * row = new CLayFormRow;
-    row->AddItem(new CLayFormPad(m_layEdit, 0x21));
-    row->AddItem(new CLayFormPad(m_layButton, 0x20));
+    row->AddItem(new CLayFormPad(m_layEdit, CLayFormPad::padCentre | CLayFormPad::padSpace));
+    row->AddItem(new CLayFormPad(m_layButton, CLayFormPad::padCentre));
     m_layout = row;
     if (m_labelText.IsEmpty()) {
         m_layLabel = new CLayItemText(m_labelText, 0, 1);
         form->AddItem(m_layLabel);
     } else {
         m_layLabel = new CLayItemText(m_labelText, 1, 1);
-        form->AddItem(new CLayFormPad(m_layLabel, 0x21));
+        form->AddItem(new CLayFormPad(m_layLabel, CLayFormPad::padCentre | CLayFormPad::padSpace));
     }
     form->AddItem(row);
 }

@@ -50,8 +50,8 @@ void CUIScrollBase::OnLayout(CLayFormation * form) {
     else
         m_layBar = new CLayItemText(sample, CSize(4, 4), CSize(4, 1));
     m_layLabel = new CLayItemText(m_labelText, 1, 1);
-    row->AddItem(new CLayFormPad(m_layBar, 0x21));
-    form->AddItem(new CLayFormPad(m_layLabel, 0x21));
+    row->AddItem(new CLayFormPad(m_layBar, CLayFormPad::padCentre | CLayFormPad::padSpace));
+    form->AddItem(new CLayFormPad(m_layLabel, CLayFormPad::padCentre | CLayFormPad::padSpace));
     form->AddItem(row);
 }
 

@@ -1,7 +1,5 @@
 #include "CUISchema.hpp"
 
-#include "internal/RecordFields.hpp"
-
 #include "AfxLocale.hpp"
 #include "AfxTrace.hpp"
 #include "CEntity.hpp"
@@ -9,6 +7,7 @@
 #include "CMetaItem.hpp"
 #include "CModule.hpp"
 #include "CPrintf.hpp"
+#include "RecordFields.hpp"
 #include "VantorOemStrings.hpp"
 #include "VantorUIModule.hpp"
 

@@ -100,6 +100,7 @@ TEST(ResourceCompiler, BadInputsFailWithFileAndLine) {
         {{{"data/Bad name.txt", "x\n"}}, "data/Bad name.txt", 0, "may hold only"},
         {{{"data/Name..txt", "x\n"}}, "data/Name..txt", 0, "bad language "},
         {{{"data/Nul.txt", std::string("ok\na\0b\n", 7)}}, "data/Nul.txt", 2, "NUL byte"},
+        {{{"data/CItemUIList.1033.txt", "A,\"0,5 A\",,CUIStatic\nB,\"open,,CUIStatic\n"}}, "data/CItemUIList.1033.txt", 2, "two quotes"},
         {{{"data/List.txt", "a\n"}, {"data/LIST.txt", "b\n"}}, "data/List.txt", 0, "also defined at"},
         {{{"data/Notes.md", "x\n"}}, "data/Notes.md", 0, "ending in .txt"},
         // Bitmaps.

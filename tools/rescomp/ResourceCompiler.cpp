@@ -5,6 +5,7 @@
 #include "CompileError.hpp"
 #include "DialogCompiler.hpp"
 #include "LineScanner.hpp"
+#include "RecordFields.hpp"
 #include "TextFile.hpp"
 #include "Utf8.hpp"
 
@@ -60,15 +61,34 @@ void SplitFileName(std::string const & path, std::string const & fileName, std::
     name = std::string(stem);
 }
 
+// A schema list's records may quote a field to keep a comma in it; a quote that does not
+// close would make the loader read the record without quotes, so it stops the build.
+bool IsSchemaList(std::string const & name) {
+    std::string const suffix = "uilist";
+    if (name.size() < suffix.size())
+        return false;
+    for (std::size_t i = 0; i < suffix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(name[name.size() - suffix.size() + i])) !=
+            suffix[i])
+            return false;
+    return true;
+}
+
 // Raw data: every non-blank line as a NUL-terminated string, then one more NUL.
-std::vector<unsigned char> CompileDataLines(TextFile const & file) {
+std::vector<unsigned char> CompileDataLines(TextFile const & file, bool schemaList) {
     std::vector<unsigned char> bytes;
+    CArray<CString> fields;
     for (TextFile::Line const & line : file.GetLines()) {
         if (TextFile::IsBlank(line.text))
             continue;
         if (line.text.find('\0') != std::string::npos)
             throw CompileError(file.GetPath(), line.number,
                                "a NUL byte would end the line's string early");
+        if (schemaList && !SplitRecord(CString(std::string_view(line.text)), 6, fields))
+            throw CompileError(file.GetPath(), line.number,
+                               "a quoted field does not end in a quote followed by a comma or "
+                               "the line's end; write a quote inside a quoted field as two "
+                               "quotes (\"\")");
         bytes.insert(bytes.end(), line.text.begin(), line.text.end());
         bytes.push_back(0);
     }
@@ -192,7 +212,7 @@ void ResourceCompiler::CompileData(std::string const & path, std::string const &
     res.name = name;
     res.language = language;
     res.source = path;
-    res.bytes = CompileDataLines(TextFile(path));
+    res.bytes = CompileDataLines(TextFile(path), IsSchemaList(name));
     Add(std::move(res));
 }
 

@@ -1,4 +1,4 @@
-#include "internal/RecordFields.hpp"
+#include "RecordFields.hpp"
 
 #include <string>
 #include <string_view>

@@ -19,3 +19,17 @@ install(FILES ${PROJECT_BINARY_DIR}/vantoruiConfig.cmake
 
 configure_file(cmake/vantorui.pc.in ${PROJECT_BINARY_DIR}/vantorui.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/vantorui.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+# The API reference over the public headers: `cmake --build <tree> --target vantorui_docs`
+# where Doxygen (Debian's doxygen package) is installed; the test command does not build it.
+find_package(Doxygen QUIET)
+if(DOXYGEN_FOUND)
+    set(DOXYGEN_EXCLUDE_PATTERNS */internal/* */tests/* */build*/*)
+    set(DOXYGEN_EXTRACT_ALL NO)
+    set(DOXYGEN_WARN_IF_UNDOCUMENTED YES)
+    set(DOXYGEN_GENERATE_LATEX NO)
+    doxygen_add_docs(vantorui_docs
+        ${PROJECT_SOURCE_DIR}/framework ${PROJECT_SOURCE_DIR}/schema ${PROJECT_SOURCE_DIR}/elements
+        ${PROJECT_SOURCE_DIR}/views ${PROJECT_SOURCE_DIR}/widgets ${PROJECT_SOURCE_DIR}/module
+        COMMENT "The API reference of the public headers")
+endif()

@@ -2,7 +2,6 @@
 
 #include "CEntity.hpp"
 #include "CItemDialog.hpp"
-#include "CUICheck.hpp"
 #include "CUIDropDown.hpp"
 #include "CUIEditInteger.hpp"
 #include "CUIItemViewWnd.hpp"
@@ -98,23 +97,24 @@ void CExampleDevice::LoadUI(CUIViewWnd * view, unsigned int page) {
 }
 
 // The voltage is stored in millivolts but shown in volts by an element class of this
-// library, which a schema record cannot name: it is made and bound here, with the record
-// the schema has for the voltage.
+// library, which a schema record cannot name: it is made and bound here, with the record the
+// schema has for the voltage. The view follows an element it is handed with a blank cell, so
+// the voltage ends the group, where that cell starts no row of its own.
 void CExampleDevice::AddOutputGroup(CUIViewWnd * view) {
     CUISchema schema(this);
     view->StartGroup(Text(idsOutputGroup), 1);
+    for (char const * tag : {"Mode", "Enabled", "Sense", "Level", "Current"})
+        view->AddUI(this, "root", tag);
     if (CUIData const * record = schema.GetUIData("Voltage")) {
         auto * voltage = new CUIMillivoltEdit;
         voltage->Bind(this, record, CUIElement::modeNormal);
         view->AddElement(voltage);
     }
-    for (char const * tag : {"Current", "Mode", "Enabled", "Sense", "Level"})
-        view->AddUI(this, "root", tag);
     view->EndGroup(1);
 }
 
 // Three check boxes edit one bit each of the flags; their records carry the texts and the
-// bit numbers under tags of their own, and are bound to the flags property.
+// bit numbers under tags of their own, and are added bound to the flags property.
 void CExampleDevice::AddFlagsGroup(CUIViewWnd * view) {
     CUISchema schema(this);
     view->StartGroup(Text(idsOptions), 1);
@@ -124,9 +124,7 @@ void CExampleDevice::AddFlagsGroup(CUIViewWnd * view) {
             continue;
         CUIData flag = *record;
         flag.m_tag = "Flags";
-        auto * check = new CUICheck;
-        check->Bind(this, &flag, CUIElement::modeNormal);
-        view->AddElement(check);
+        view->AddUI(this, "root", &flag);
     }
     view->EndGroup(1);
 }

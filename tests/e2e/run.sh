@@ -163,15 +163,24 @@ dialog() {
 # voltage typed over and taken back with Escape leaves 20 V; the register takes BEEF.
 type_into "${current_field[@]}" '1.75'
 xdotool key Tab
+settle
 type_into "${voltage_field[@]}" '20'
 xdotool key Tab
+settle
 xdotool mousemove --window "$window" "${current_field[@]}" click 1
+settle
 xdotool key Prior
+settle
 xdotool keydown Up
 sleep 1.5
 xdotool keyup Up
+settle
 type_into "${voltage_field[@]}" '7'
-xdotool key Escape Tab
+settle
+xdotool key Escape
+settle
+xdotool key Tab
+settle
 type_into "${register_field[@]}" 'beef'
 xdotool key Tab
 settle
@@ -187,10 +196,15 @@ xdotool key Down Down Return
 settle
 xdotool windowfocus --sync "$window"
 xdotool mousemove --window "$window" "${local_radio[@]}" click 1
+settle
 xdotool key shift+Tab
+settle
 xdotool key space
+settle
 xdotool key Tab
+settle
 xdotool key Right
+settle
 xdotool mousemove --window "$window" "${level_thumb[@]}" mousedown 1
 xdotool mousemove --window "$window" $((level_thumb[0] + 30)) "${level_thumb[1]}"
 xdotool mousemove --window "$window" $((level_thumb[0] + 80)) "${level_thumb[1]}" mouseup 1
@@ -200,6 +214,7 @@ settle
 # 42.5 s is taken.
 xdotool mousemove --window "$window" "${trip_edit[@]}" click 1
 value=$(dialog 'Edit Value')
+settle
 xdotool key ctrl+a
 xdotool type --delay 40 '75'
 xdotool key Return
@@ -222,12 +237,15 @@ xdotool search --onlyvisible --name '^Edit Value$' >/dev/null && fail "the trip 
 xdotool windowfocus --sync "$window"
 xdotool mousemove --window "$window" "${profile_edit[@]}" click 1
 list=$(dialog 'Profile')
+settle
 xdotool mousemove --window "$list" 44 88 click --repeat 2 --delay 80 1
 settle
 xdotool windowfocus --sync "$window"
 xdotool mousemove --window "$window" "${alarms_edit[@]}" click 1
 mask=$(dialog 'Edit Alarm sources')
+settle
 xdotool key space
+settle
 xdotool mousemove --window "$mask" 122 104 click 1
 settle
 
@@ -235,7 +253,9 @@ settle
 xdotool windowfocus --sync "$window"
 xdotool mousemove --window "$window" "${more_button[@]}" click 1
 more=$(dialog 'Settings')
+settle
 xdotool mousemove --window "$more" 29 377 click 1
+settle
 xdotool mousemove --window "$more" 479 441 click 1
 settle
 

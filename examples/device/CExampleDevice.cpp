@@ -154,7 +154,7 @@ void CExampleDevice::NarrowModes(CUIViewWnd * view) {
     mode->SetMax(last);
     mode->SetMask(mask);
     bool const offered = m_mode >= 0 && static_cast<unsigned int>(m_mode) < last &&
-                         (mask == 0 || (mask >> m_mode & 1) != 0);
+                         (mask == 0 || ((mask >> m_mode) & 1) != 0);
     if (!offered) {
         m_mode = m_profile == profileLed ? 1 : 0;
         SetDirty();

@@ -1,10 +1,10 @@
 #include "CDemoFrame.hpp"
 
-#include "CEditCtrl.hpp"
 #include "CItem.hpp"
+#include "CMenuButton.hpp"
 #include "CStatic.hpp"
+#include "CUIViewWnd.hpp"
 #include "CViewWnd.hpp"
-#include "EditMessages.hpp"
 #include "IDataAccess.hpp"
 #include "WinConstants.hpp"
 #include "WinMessages.hpp"
@@ -22,9 +22,26 @@ AFX_END_MESSAGE_MAP()
 
 namespace {
 
-constexpr LONG labelWidth = 96;
-constexpr LONG fieldWidth = 200;
+constexpr LONG labelWidth = 56;
 constexpr LONG margin = 8;
+
+struct Setting {
+    char const * tag;
+    LONG value;
+};
+
+struct Preset {
+    char const * name;
+    Setting settings[4];
+};
+
+// The menu's entries: a separator takes no index and a "!" entry is offered greyed, so the
+// presets keep the indexes of this table.
+constexpr Preset presets[] = {
+    {"Bench supply", {{"Voltage", 12000}, {"Current", 250}, {"Mode", 0}, {"Profile", 0}}},
+    {"Battery charger", {{"Voltage", 14400}, {"Current", 200}, {"Mode", 0}, {"Profile", 1}}},
+    {"LED driver", {{"Voltage", 24000}, {"Current", 70}, {"Mode", 1}, {"Profile", 2}}},
+};
 
 } // namespace
 
@@ -33,16 +50,20 @@ BOOL CDemoFrame::Create(char const * title, CItem & item, CViewWnd * view) {
     if (!CMainWnd::Create(title, CRect(0, 0, 640, 480)))
         return FALSE;
     auto * label = new CStatic;
-    auto * field = new CEditCtrl;
-    IDataAccess const * name = item.GetDataAccess("Name");
-    if (!label->Create("Device name:", WS_VISIBLE | SS_LEFT,
+    m_presets = new CMenuButton;
+    for (Preset const & preset : presets)
+        m_presets->AddString(preset.name);
+    m_presets->AddString("-");
+    m_presets->AddString("!Factory calibration");
+    if (!label->Create("Preset:", WS_VISIBLE | SS_LEFT,
                        CRect(margin, 9, margin + labelWidth, stripHeight - 6), this, 0) ||
-        !field->Create(
-            name ? name->ReadString(&item).GetString() : "",
-            WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-            CRect(margin + labelWidth, 5, margin + labelWidth + fieldWidth, stripHeight - 4), this,
-            idName))
+        !m_presets->Create(CRect(margin + labelWidth, 5, margin + labelWidth + 8, stripHeight - 4),
+                           this, idPresets))
         return FALSE;
+    CSize const face = m_presets->GetSize();
+    m_presets->MoveWindow(
+        CRect(CPoint(margin + labelWidth, 4), CSize(face.cx + 8, stripHeight - 8)));
+    m_presets->ShowWindow(SW_SHOW);
     view->Attach(&item);
     if (!view->Create(this, CRect(0, stripHeight, 640, 480), idView))
         return FALSE;
@@ -63,15 +84,26 @@ void CDemoFrame::OnGetMinMaxInfo(MINMAXINFO & info) {
     MINMAXINFO asked{};
     if (m_view && m_view->IsWindow())
         m_view->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&asked));
-    info.ptMinTrackSize.x =
-        std::max<LONG>({asked.ptMinTrackSize.x, margin * 2 + labelWidth + fieldWidth, 320});
+    info.ptMinTrackSize.x = std::max<LONG>(asked.ptMinTrackSize.x, 320);
     info.ptMinTrackSize.y = asked.ptMinTrackSize.y + stripHeight;
 }
 
-BOOL CDemoFrame::OnCommand(UINT id, UINT code, CWnd & control) {
-    if (id != idName || code != EN_KILLFOCUS)
+BOOL CDemoFrame::OnCommand(UINT id, UINT code, CWnd &) {
+    if (id != idPresets || code != BN_CLICKED)
         return FALSE;
-    if (IDataAccess const * name = m_item->GetDataAccess("Name"))
-        name->WriteString(m_item, control.GetWindowText());
+    if (m_presets->ShowMenu())
+        ApplyPreset(m_presets->GetData());
     return TRUE;
+}
+
+void CDemoFrame::ApplyPreset(UINT index) {
+    if (index >= std::size(presets))
+        return;
+    for (Setting const & setting : presets[index].settings)
+        if (IDataAccess const * access = m_item->GetDataAccess(setting.tag)) {
+            access->WriteInteger(m_item, setting.value);
+            access->NotifyWrite(m_item);
+        }
+    if (auto * view = dynamic_cast<CUIViewWnd *>(m_view))
+        view->UpdateUI();
 }

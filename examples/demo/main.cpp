@@ -3,7 +3,8 @@
 // the example device in a window on the desktop until the window is closed and prints what
 // the item stored. Headless (asked for, or without a desktop) it builds the device's views
 // and writes each page to a PNG file instead: its own view, the same view after its
-// "Details" and "Lock" buttons were clicked, and each tab of a tabbed view.
+// "Details" and "Lock" buttons were clicked, and each tab of a tabbed view (the identity,
+// the ratings and the further settings).
 
 #include "AfxLocale.hpp"
 #include "AfxTrace.hpp"
@@ -149,7 +150,7 @@ int WritePages(CModule const * module, std::filesystem::path const & folder) {
     }
     {
         CWnd frame;
-        auto * tabs = new CUIItemMultiWnd("Identity,Ratings");
+        auto * tabs = new CUIItemMultiWnd("Identity,Ratings,Settings");
         ok = ok && ShowView(frame, tabs, device);
         for (UINT i = 0; ok && i < tabs->GetViewCount(); ++i) {
             tabs->SetActiveView(i);
@@ -164,7 +165,8 @@ int WritePages(CModule const * module, std::filesystem::path const & folder) {
 }
 
 // Shows the example device in a window and runs the message loop until the window is
-// closed; then prints each property the item stored, one "tag=value" line each.
+// closed; then prints every property the item stored, one "tag=value" line each, in the
+// order the item registered them.
 int ShowDevice(CModule const * module) {
     CRuntimeClass const * cls = CRuntimeClass::FindClass(CEntity(module, "CExampleDevice"));
     std::unique_ptr<CObject> object(cls ? cls->NewObject(CUIItem::AfxStaticClassInfo()) : nullptr);
@@ -185,9 +187,10 @@ int ShowDevice(CModule const * module) {
             return 1;
     }
     std::printf("Stored values of CExampleDevice:\n");
-    for (char const * tag : {"Name", "Voltage", "Mode", "Enabled", "Address"})
-        if (IDataAccess const * access = device.GetDataAccess(tag))
-            std::printf("%s=%s\n", tag, access->ReadString(&device).GetString());
+    for (UINT i = 0; i < device.GetMetaCount(); ++i) {
+        IDataAccess const * access = device.GetMetaAt(i);
+        std::printf("%s=%s\n", access->GetName(), access->ReadString(&device).GetString());
+    }
     return 0;
 }
 

@@ -55,7 +55,7 @@ TEST_F(BitMask, DialogReportsAChangeOnOkAndNothingOnCancel) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = 0x70000005;
-        Show(ElementRecord("CUIBitMask", "Number", "|R|W|X"));
+        Show(ElementRecord("CUIBitMask", "Number", "|R|W|X", "Level"));
         std::string caption;
         CAutomation::OnNextModal([&](CWnd & modal) {
             caption = modal.GetWindowText().Str();
@@ -65,7 +65,7 @@ TEST_F(BitMask, DialogReportsAChangeOnOkAndNothingOnCancel) {
                 CAutomation::PressKey(VK_ESCAPE);
         });
         Press();
-        EXPECT_EQ(caption, "Edit Number");
+        EXPECT_EQ(caption, "Edit Level");
         EXPECT_EQ(m_item.m_number, row.after);
         EXPECT_EQ(m_item.m_heard, row.heard);
     }

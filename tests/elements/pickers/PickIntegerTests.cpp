@@ -101,10 +101,10 @@ TEST_F(PickInteger, DialogAcceptsRefusesAndCancels) {
 TEST_F(PickInteger, DialogShowsNameValueAndLimitAndSpeaksGerman) {
     SetThreadLocale(1031);
     m_item.m_number = 25;
-    Show(ElementRecord("CUIPickInteger", "Number", "0|1|s|0|100"));
+    Show(ElementRecord("CUIPickInteger", "Number", "0|1|s|0|100", "Level"));
     CAutomation::OnNextModal([](CWnd & modal) {
         EXPECT_EQ(modal.GetWindowText(), "Wert &bearbeiten");
-        EXPECT_EQ(modal.GetDlgItem(CStringDialog::idPrompt)->GetWindowText(), "Number");
+        EXPECT_EQ(modal.GetDlgItem(CStringDialog::idPrompt)->GetWindowText(), "Level");
         auto * field = static_cast<CEditCtrl *>(modal.GetDlgItem(CStringDialog::idText));
         EXPECT_EQ(field->GetWindowText(), "2.5");
         EXPECT_EQ(field->GetLimitText(), 4u);

@@ -65,10 +65,10 @@ TEST_F(PickList, DialogIsCaptionedWithTheNameAndHoldsEveryEntry) {
     for (int i = 0; i < 10000; ++i)
         format += CString(i ? "|E" : "E") + CString(std::to_string(i).c_str());
     m_item.m_number = 5000;
-    Show(ElementRecord("CUIPickList", "Number", format));
+    Show(ElementRecord("CUIPickList", "Number", format, "Level"));
     EXPECT_EQ(Control(1000)->GetWindowText(), "E5000");
     CAutomation::OnNextModal([](CWnd & modal) {
-        EXPECT_EQ(modal.GetWindowText(), "Number");
+        EXPECT_EQ(modal.GetWindowText(), "Level");
         EXPECT_EQ(List(modal).GetCount(), 10000);
         EXPECT_EQ(List(modal).GetCurSel(), 5000);
         CRect const window = modal.GetWindowRect();

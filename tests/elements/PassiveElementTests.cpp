@@ -77,30 +77,6 @@ CUIData Record(char const * tag, char const * format) {
 
 } // namespace
 
-TEST(PassiveElementClasses, OnlyTheStaticTextIsCreatedByName) {
-    // clang-format off
-    struct Case { char const * name; char const * base; bool ownConstruct; } const cases[] = {
-        {"CUIStatic", "CUIControl", true},   {"CUIHeading", "CUIControl", false},
-        {"CUIGroup", "CUIControl", false},   {"CUIButton", "CUIControl", false},
-        {"CUIControl", "CUIElement", false}, {"CUIElement", "CObject", false},
-        {"CRulerWnd", "CCtrlWnd", true},
-    };
-    // clang-format on
-    CRuntimeClass const * element = CUIElement::AfxStaticClassInfo();
-    for (Case const & c : cases) {
-        SCOPED_TRACE(c.name);
-        CRuntimeClass const * cls = CRuntimeClass::FindClass(CEntity(VantorUIModule(), c.name));
-        ASSERT_NE(cls, nullptr);
-        ASSERT_NE(cls->GetBaseClass(), nullptr);
-        EXPECT_STREQ(cls->GetBaseClass()->GetClassNameA(), c.base);
-        if (!cls->IsDerivedFrom(element))
-            continue;
-        std::unique_ptr<CObject> made(cls->NewObject(element));
-        ASSERT_NE(made, nullptr);
-        EXPECT_EQ(made->AfxObjectClassInfo() == cls, c.ownConstruct);
-    }
-}
-
 TEST_F(PassiveElements, AStaticShowsItsFormatInTheValueColumnAndTakesNoIdentifier) {
     struct Case {
         char const * tag;

@@ -126,18 +126,3 @@ TEST_F(ListPictures, ComboBoxesNormalFocusedDisabledAndDropped) {
                           Std(CStdTools::colorHighlight)),
               rowHeight * open.size.cx / 2);
 }
-
-TEST_F(ListPictures, TheReferencesAreNotBlank) {
-    if (UpdatingReferences())
-        GTEST_SKIP() << "references are being written";
-    for (char const * name : {"listboxes", "comboboxes", "comboboxes-dropped", "combobox-list"}) {
-        CImageCompare::Image stored;
-        ASSERT_TRUE(CImageCompare::ReadPng(
-            (std::string(VANTOR_REFERENCE_DIR) + "/" + name + ".png").c_str(), stored))
-            << name;
-        CColor const face = Std(CStdTools::colorFace);
-        EXPECT_LT(CountPixels(stored, CRect(CPoint(), stored.size), face),
-                  stored.size.cx * stored.size.cy * 9 / 10)
-            << name;
-    }
-}

@@ -24,8 +24,8 @@ TEST_F(BadInput, AnElementWhoseItemLacksThePropertyShowsNothingAndChangesNothing
     for (Case const & c : cases) {
         SCOPED_TRACE(c.cls);
         m_item.m_flags = 5;
-        CTestView & view = Show({ChoiceRecord("Flags", "CUIDropDown", "A|B"),
-                                 ChoiceRecord("Missing", c.cls, c.format)});
+        CTestView & view = Show({ElementRecord("CUIDropDown", "Flags", "A|B"),
+                                 ElementRecord(c.cls, "Missing", c.format)});
         CUIElement & element = *view.FindUI("Missing");
         EXPECT_EQ(element.GetDataAccess(), nullptr);
         if (CWnd * first = Control(1001)) {
@@ -37,7 +37,6 @@ TEST_F(BadInput, AnElementWhoseItemLacksThePropertyShowsNothingAndChangesNothing
         EXPECT_FALSE(element.SetAsText("Yes"));
         EXPECT_TRUE(m_item.m_heard.empty());
         EXPECT_EQ(m_item.m_flags, 5) << "the other element's value stays";
-        view.DestroyWindow();
     }
 }
 
@@ -63,10 +62,9 @@ TEST_F(BadInput, FormatsOfThousandsOfFieldsBuildAndChoose) {
     for (Case const & c : cases) {
         SCOPED_TRACE(c.cls);
         m_item.m_mode = c.stored;
-        CTestView & view = Show({ChoiceRecord("Mode", c.cls, c.format.c_str())});
+        Show({ElementRecord(c.cls, "Mode", c.format.c_str())});
         EXPECT_EQ(Combo()->GetCount(), c.listed);
         EXPECT_EQ(Selected(), c.selected);
-        view.DestroyWindow();
     }
 }
 
@@ -84,7 +82,7 @@ TEST(ChoiceTextMode, ElementsUsedOnlyForTheirTextNeedNoWindows) {
         SCOPED_TRACE(c.cls);
         CChoiceItem item;
         item.m_flags = 1;
-        CUIData const record = ChoiceRecord("Flags", c.cls, c.format);
+        CUIData const record = ElementRecord(c.cls, "Flags", c.format);
         std::unique_ptr<CUIElement> element(
             static_cast<CUIElement *>(record.m_class->NewObject(nullptr)));
         ASSERT_TRUE(element->Bind(&item, &record, CUIElement::modeNormal));

@@ -14,7 +14,7 @@ namespace {
 using Checks = ChoiceFixture;
 
 CUIData Flag(char const * name, char const * format) {
-    CUIData record = ChoiceRecord("Flags", "CUICheck", format);
+    CUIData record = ElementRecord("CUICheck", "Flags", format);
     record.m_label = name;
     return record;
 }
@@ -47,7 +47,7 @@ TEST_F(Checks, AClickSavesTheWholeValueOrOneBitOfIt) {
     for (Case const & c : cases) {
         SCOPED_TRACE(std::string(c.format) + " from " + std::to_string(c.stored));
         m_item.m_flags = c.stored;
-        CTestView & view = Show({Flag("Output on", c.format)});
+        Show({Flag("Output on", c.format)});
         auto * box = static_cast<CButton *>(Control(1000));
         EXPECT_EQ(box->GetStyle() & 0xFFFF, 0x4003u);
         EXPECT_EQ(box->GetWindowText(), "Output on");
@@ -57,14 +57,13 @@ TEST_F(Checks, AClickSavesTheWholeValueOrOneBitOfIt) {
         EXPECT_EQ(m_item.m_flags, c.after);
         EXPECT_EQ(m_item.m_heard, std::vector<std::string>(c.clicks, "Flags"));
         EXPECT_TRUE(m_item.IsDirty());
-        view.DestroyWindow();
     }
 }
 
 TEST_F(Checks, ThreeBoxesSharingAValueKeepEachOthersBitsAlsoThroughTheirTexts) {
     m_item.m_flags = 0x104;
     m_item.m_mode = 5;
-    CUIData whole = ChoiceRecord("Mode", "CUICheck", "");
+    CUIData whole = ElementRecord("CUICheck", "Mode", "");
     CTestView & view = Show({Flag("Fan", "B0"), Flag("Heater", "B1"), Flag("Alarm", "B2"), whole});
     CUIElement * boxes[] = {view.GetElementAt(0), view.GetElementAt(1), view.GetElementAt(2),
                             view.GetElementAt(3)};
@@ -105,7 +104,6 @@ TEST_F(Checks, ThreeBoxesSharingAValueKeepEachOthersBitsAlsoThroughTheirTexts) {
         EXPECT_EQ(shown, c.shown);
     }
     EXPECT_FALSE(m_item.IsDirty()) << "the text form calls no NotifyWrite";
-    view.DestroyWindow();
 }
 
 namespace {
@@ -130,9 +128,9 @@ TEST(CheckFocusFrame, ABoxWithoutANameFramesItselfWhileItHasTheFocus) {
         ASSERT_TRUE(frame.Create(nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300),
                                  nullptr, 0));
         CChoiceItem item;
-        static CUIData const records[] = {ChoiceRecord("Flags", "CUICheck", ""),
-                                          ChoiceRecord("Mode", "CUICheck", ""),
-                                          ChoiceRecord("Level", "CUIDropDown", "Low|High")};
+        static CUIData const records[] = {ElementRecord("CUICheck", "Flags", ""),
+                                          ElementRecord("CUICheck", "Mode", ""),
+                                          ElementRecord("CUIDropDown", "Level", "Low|High")};
         auto * view = new CTestView;
         view->m_build = [](CTestView & v) {
             v.StartPage(1);

@@ -18,32 +18,6 @@ std::string Entries(unsigned int count) {
 
 } // namespace
 
-TEST(ChoiceClasses, OnlyTheConcreteElementsAreCreatedByName) {
-    struct Case {
-        char const * name;
-        char const * base;
-        bool byName;
-    };
-    // clang-format off
-    Case const cases[] = {
-        {"CUIDropBase", "CUIControl", false}, {"CUIDropDown", "CUIDropBase", true}, {"CUIDropEdit", "CUIDropBase", true},
-        {"CUICheck", "CUIControl", true},
-        {"CUIRadioBase", "CUIControl", false}, {"CUIRadioRow", "CUIRadioBase", true}, {"CUIRadioCol", "CUIRadioBase", true},
-        {"CUIPushBase", "CUIControl", false}, {"CUIPushRow", "CUIPushBase", true}, {"CUIPushCol", "CUIPushBase", true},
-        {"CUIScrollBase", "CUIControl", true}, {"CUIScrollHorz", "CUIScrollBase", true}, {"CUIScrollVert", "CUIScrollBase", true},
-        {"CLayDropDown", "CLayItem", false},
-    };
-    // clang-format on
-    for (Case const & c : cases) {
-        SCOPED_TRACE(c.name);
-        CRuntimeClass const * cls = CRuntimeClass::FindClass(CEntity(VantorUIModule(), c.name));
-        ASSERT_NE(cls, nullptr);
-        EXPECT_STREQ(cls->GetBaseClass()->GetClassNameA(), c.base);
-        std::unique_ptr<CObject> made(cls->NewObject(nullptr));
-        EXPECT_EQ(made && made->AfxObjectClassInfo() == cls, c.byName);
-    }
-}
-
 TEST_F(Drops, ADropDownShowsItsEntriesAndStoresTheChosenEntrysData) {
     struct Case {
         char const * format;
@@ -67,7 +41,7 @@ TEST_F(Drops, ADropDownShowsItsEntriesAndStoresTheChosenEntrysData) {
     for (Case const & c : cases) {
         SCOPED_TRACE(c.format + std::string(" from ") + std::to_string(c.stored));
         m_item.m_mode = c.stored;
-        CTestView & view = Show({ChoiceRecord("Mode", "CUIDropDown", c.format)});
+        Show({ElementRecord("CUIDropDown", "Mode", c.format)});
         EXPECT_EQ(Control(1000)->GetStyle() & 0xFFFF000F, 0x50210003u) << "visible child list";
         EXPECT_EQ(Listed(), c.listed);
         CAutomation::Click(Combo());
@@ -76,7 +50,6 @@ TEST_F(Drops, ADropDownShowsItsEntriesAndStoresTheChosenEntrysData) {
         EXPECT_EQ(m_item.m_mode, c.after);
         EXPECT_EQ(m_item.m_heard.size(), c.changes);
         EXPECT_EQ(m_item.IsDirty(), c.changes != 0);
-        view.DestroyWindow();
     }
 }
 
@@ -107,7 +80,7 @@ TEST_F(Drops, TheShownPartFollowsMinMaxMaskAndPlacesBeforeAndAfterCreation) {
             SCOPED_TRACE(c.format.substr(0, 20) + (early ? " before creation" : " after creation"));
             m_item.m_mode = c.stored;
             CTestView & view =
-                Show({ChoiceRecord("Mode", "CUIDropDown", c.format.c_str())}, [&](CTestView & v) {
+                Show({ElementRecord("CUIDropDown", "Mode", c.format.c_str())}, [&](CTestView & v) {
                     if (early)
                         c.set(*static_cast<CUIDropBase *>(v.FindUI("Mode")));
                 });
@@ -119,7 +92,6 @@ TEST_F(Drops, TheShownPartFollowsMinMaxMaskAndPlacesBeforeAndAfterCreation) {
                 EXPECT_EQ(Combo()->GetLBText(0).GetLength(), CUIDropBase::maxPlaces + 2);
             EXPECT_EQ(Selected(), c.selected);
             EXPECT_TRUE(m_item.m_heard.empty()) << "rebuilding saves nothing";
-            view.DestroyWindow();
         }
     }
 }
@@ -133,8 +105,8 @@ TEST_F(Drops, AnItemRuleNarrowsTheFocusedDropDownItIsChosenFrom) {
         if (tag == "Level")
             drop->SetMax(2);
     };
-    CTestView & view = Show({ChoiceRecord("Mode", "CUIDropDown", "A|B|C|D|E"),
-                             ChoiceRecord("Level", "CUIDropDown", "Low|High")});
+    Show({ElementRecord("CUIDropDown", "Mode", "A|B|C|D|E"),
+          ElementRecord("CUIDropDown", "Level", "Low|High")});
     CAutomation::Click(Combo());
     Do({Key(VK_ESCAPE), Key(VK_END)});
     EXPECT_EQ(m_item.m_mode, 4);
@@ -150,12 +122,11 @@ TEST_F(Drops, AnItemRuleNarrowsTheFocusedDropDownItIsChosenFrom) {
     EXPECT_EQ(Listed(), "A") << "below position 2 the mask keeps position 0 only";
     EXPECT_EQ(Selected(), "-") << "D is no longer shown";
     EXPECT_EQ(m_item.m_mode, 3) << "and stays stored";
-    view.DestroyWindow();
 }
 
 TEST_F(Drops, TheTextFormFindsEntriesShownOrNot) {
     m_item.m_mode = 7;
-    CTestView & view = Show({ChoiceRecord("Mode", "CUIDropDown", "A||C|c")}, [](CTestView & v) {
+    CTestView & view = Show({ElementRecord("CUIDropDown", "Mode", "A||C|c")}, [](CTestView & v) {
         static_cast<CUIDropBase *>(v.FindUI("Mode"))->SetMin(3);
     });
     CUIElement & drop = *view.FindUI("Mode");
@@ -177,7 +148,6 @@ TEST_F(Drops, TheTextFormFindsEntriesShownOrNot) {
         EXPECT_EQ(drop.GetAsText(), c.shown);
     }
     EXPECT_FALSE(m_item.IsDirty()) << "the text form calls no NotifyWrite";
-    view.DestroyWindow();
 }
 
 TEST_F(Drops, ADropEditStoresTheTypedNumberLimitedToItsRangeWhenLeft) {
@@ -204,15 +174,14 @@ TEST_F(Drops, ADropEditStoresTheTypedNumberLimitedToItsRangeWhenLeft) {
     for (Case const & c : cases) {
         SCOPED_TRACE(std::string(c.format) + " typed " + c.typed);
         m_item.m_mode = c.stored;
-        CTestView & view = Show(
-            {ChoiceRecord("Mode", "CUIDropEdit", c.format), ChoiceRecord("Flags", "CUICheck", "")});
+        Show({ElementRecord("CUIDropEdit", "Mode", c.format),
+              ElementRecord("CUICheck", "Flags", "")});
         EXPECT_EQ(Control(1000)->GetStyle() & 0xFFFF000F, 0x50210002u);
         CAutomation::Click(Combo());
         Do({Key(VK_END), Key(VK_HOME, CAutomation::modShift), Type(c.typed), Key(VK_TAB)});
         EXPECT_EQ(m_item.m_mode, c.after);
         EXPECT_EQ(m_item.m_heard.size(), c.changes);
         EXPECT_EQ(Combo()->GetWindowText(), c.typed) << "the save does not rewrite the text";
-        view.DestroyWindow();
     }
 }
 
@@ -228,11 +197,10 @@ TEST_F(Drops, ADropEditSelectsASuggestionOrShowsThePlainNumber) {
     for (Case const & c : cases) {
         SCOPED_TRACE(c.stored);
         m_item.m_mode = c.stored;
-        CTestView & view = Show({ChoiceRecord("Mode", "CUIDropEdit", "0|100|10|20|50")});
+        Show({ElementRecord("CUIDropEdit", "Mode", "0|100|10|20|50")});
         EXPECT_EQ(Listed(), "10,20,50");
         EXPECT_EQ(Selected(), c.selected);
         EXPECT_EQ(Combo()->GetWindowText(), c.text);
-        view.DestroyWindow();
     }
 }
 
@@ -252,10 +220,8 @@ TEST_F(Drops, TheComboBoxIsSizedFromEveryEntryWithinItsWidthLimits) {
     // clang-format on
     for (Case const & c : cases) {
         SCOPED_TRACE(c.format);
-        CTestView & view = Show({ChoiceRecord("Mode", "CUIDropDown", c.format)}, [](CTestView & v) {
-            static_cast<CUIDropBase *>(v.FindUI("Mode"))->SetMax(1);
-        });
+        Show({ElementRecord("CUIDropDown", "Mode", c.format)},
+             [](CTestView & v) { static_cast<CUIDropBase *>(v.FindUI("Mode"))->SetMax(1); });
         EXPECT_EQ(Combo()->GetWindowRect().Width(), c.width) << "hidden entries count too";
-        view.DestroyWindow();
     }
 }

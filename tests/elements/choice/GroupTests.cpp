@@ -21,7 +21,7 @@ protected:
     void SetUp() override {
         ParentTestBase::SetUp();
         m_parent.SetDialogStyle(TRUE);
-        m_record = ChoiceRecord("Level", "CUIRadioCol", "Low|Medium|High");
+        m_record = ElementRecord("CUIRadioCol", "Level", "Low|Medium|High");
         m_radio.Bind(&m_item, &m_record, CUIElement::modeNormal);
         m_radio.LayoutUI(&m_form);
         CScreenDC dc;
@@ -84,8 +84,7 @@ TEST_F(Groups, ARadioGroupStoresThePositionOfTheButtonChosen) {
     for (Case const & c : cases) {
         SCOPED_TRACE(std::string(c.cls) + " " + c.format + " from " + std::to_string(c.stored));
         m_item.m_level = c.stored;
-        CTestView & view =
-            Show({ChoiceRecord("Level", c.cls, c.format), ChoiceRecord("Flags", "CUICheck", "")});
+        Show({ElementRecord(c.cls, "Level", c.format), ElementRecord("CUICheck", "Flags", "")});
         EXPECT_EQ(Control(1000)->GetStyle() & 0x000F000F, 0x00030009u);
         EXPECT_EQ(Control(1001)->GetStyle() & 0x000F000F, 0x00000009u);
         CAutomation::Click(Control(1000 + c.clicked));
@@ -93,27 +92,25 @@ TEST_F(Groups, ARadioGroupStoresThePositionOfTheButtonChosen) {
         EXPECT_EQ(m_item.m_level, c.after);
         EXPECT_EQ(m_item.m_heard, std::vector<std::string>(c.changes, "Level"));
         EXPECT_EQ(m_item.m_flags, 0) << "the arrows stay in the group";
-        view.DestroyWindow();
     }
 }
 
 TEST_F(Groups, RowsSetButtonsSideBySideAndColumnsOneBelowTheOther) {
     for (char const * cls : {"CUIRadioRow", "CUIRadioCol", "CUIPushRow", "CUIPushCol"}) {
         SCOPED_TRACE(cls);
-        CTestView & view = Show({ChoiceRecord("Level", cls, "One|Two")});
+        Show({ElementRecord(cls, "Level", "One|Two")});
         CRect const first = Control(1000)->GetWindowRect();
         CRect const second = Control(1001)->GetWindowRect();
         bool const row = std::string(cls).ends_with("Row");
         EXPECT_EQ(first.top == second.top, row);
         EXPECT_EQ(first.left == second.left, !row);
-        view.DestroyWindow();
     }
 }
 
 TEST_F(Groups, APushGroupWritesThePressedButtonsPositionAndZeroWhenLoaded) {
     m_item.m_other = 5;
-    CTestView & view = Show({ChoiceRecord("Other", "CUIPushRow", "Read||Verify"),
-                             ChoiceRecord("Flags", "CUICheck", "")});
+    CTestView & view = Show({ElementRecord("CUIPushRow", "Other", "Read||Verify"),
+                             ElementRecord("CUICheck", "Flags", "")});
     EXPECT_EQ(m_item.m_other, 0);
     EXPECT_EQ(Control(1000)->GetStyle() & 0x000F000F, 0x00010000u);
     CAutomation::Click(Control(1001));
@@ -124,7 +121,6 @@ TEST_F(Groups, APushGroupWritesThePressedButtonsPositionAndZeroWhenLoaded) {
     EXPECT_EQ(m_item.m_heard, (std::vector<std::string>{"Other", "Other", "Flags"}));
     view.UpdateUI();
     EXPECT_EQ(m_item.m_other, 0);
-    view.DestroyWindow();
 }
 
 TEST_F(Groups, GroupsWithoutButtonsOrWithHundredsOfThem) {
@@ -142,8 +138,8 @@ TEST_F(Groups, GroupsWithoutButtonsOrWithHundredsOfThem) {
         for (unsigned int i = 0; i < c.fields; ++i)
             format += "B" + std::to_string(i) + "|";
         m_item.m_level = m_item.m_flags = 0;
-        CTestView & view = Show(
-            {ChoiceRecord("Level", c.cls, format.c_str()), ChoiceRecord("Flags", "CUICheck", "")});
+        Show({ElementRecord(c.cls, "Level", format.c_str()),
+              ElementRecord("CUICheck", "Flags", "")});
         // Hundreds of buttons do not fit the window, which hides them: the buttons are
         // pressed as BM_CLICK presses them.
         static_cast<CButton *>(Control(1000 + c.buttons))->Click();
@@ -152,6 +148,5 @@ TEST_F(Groups, GroupsWithoutButtonsOrWithHundredsOfThem) {
             static_cast<CButton *>(Control(1000 + c.buttons - 1))->Click();
             EXPECT_EQ(m_item.m_level, static_cast<LONG>(c.buttons - 1));
         }
-        view.DestroyWindow();
     }
 }

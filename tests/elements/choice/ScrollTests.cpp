@@ -11,7 +11,7 @@ class Scrolls : public ChoiceFixture {
 protected:
     CScrollBar * ShowBar(char const * cls, char const * format, LONG stored) {
         m_item.m_level = stored;
-        Show({ChoiceRecord("Flags", "CUICheck", ""), ChoiceRecord("Level", cls, format)});
+        Show({ElementRecord("CUICheck", "Flags", ""), ElementRecord(cls, "Level", format)});
         return static_cast<CScrollBar *>(Control(1001));
     }
     void Focus() {

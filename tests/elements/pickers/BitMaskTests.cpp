@@ -41,7 +41,7 @@ TEST_F(BitMask, FieldShowsTheNamesOfTheSetBits) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = row.stored;
-        Show(PickerRecord("CUIBitMask", "Number", row.format.c_str()));
+        Show(ElementRecord("CUIBitMask", "Number", row.format.c_str()));
         EXPECT_EQ(Control(1000)->GetWindowText(), row.shown) << row.format;
     }
 }
@@ -55,7 +55,7 @@ TEST_F(BitMask, DialogReportsAChangeOnOkAndNothingOnCancel) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = 0x70000005;
-        Show(PickerRecord("CUIBitMask", "Number", "|R|W|X"));
+        Show(ElementRecord("CUIBitMask", "Number", "|R|W|X", "Level"));
         std::string caption;
         CAutomation::OnNextModal([&](CWnd & modal) {
             caption = modal.GetWindowText().Str();
@@ -87,7 +87,7 @@ TEST_F(BitMask, DialogTicksNamedBitsInColumnsAndKeepsTheOthers) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = row.stored;
-        Show(PickerRecord("CUIBitMask", "Number", row.format));
+        Show(ElementRecord("CUIBitMask", "Number", row.format));
         CAutomation::OnNextModal([&](CWnd & modal) {
             CWnd * first = FindText(modal, row.sameRow[0].c_str());
             CWnd * second = FindText(modal, row.sameRow[1].c_str());

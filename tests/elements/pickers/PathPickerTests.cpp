@@ -59,7 +59,7 @@ TEST_F(PathPicker, FilePickerRemembersTheFolderForTheNextRunOfTheProgram) {
     // The first run picks a file in a process of its own, which ends when it has picked.
     pid_t const child = fork();
     if (child == 0) {
-        Show(PickerRecord("CUIPickFile", "Path", "fw|Firmware|*.bin|All|*"));
+        Show(ElementRecord("CUIPickFile", "Path", "fw|Firmware|*.bin|All|*"));
         CAutomation::OnNextModal(CAutomation::TypeAndConfirm((m_tree / "fw/a.bin").c_str()));
         Press();
         _exit(m_item.m_path.Str() == m_tree / "fw/a.bin" ? 0 : 1);
@@ -69,7 +69,7 @@ TEST_F(PathPicker, FilePickerRemembersTheFolderForTheNextRunOfTheProgram) {
     EXPECT_EQ(status, 0);
 
     // The next run opens in the folder remembered under the key.
-    Show(PickerRecord("CUIPickFile", "Path", "fw|All|*"));
+    Show(ElementRecord("CUIPickFile", "Path", "fw|All|*"));
     std::string folder;
     CAutomation::OnNextModal([&folder](CWnd & modal) {
         EXPECT_EQ(modal.GetWindowText(), "Browse for File");
@@ -100,7 +100,7 @@ TEST_F(PathPicker, FilePickerWritesTheChosenFileWhateverTheConfigurationHolds) {
         }
         m_item.m_path = "";
         m_item.SetDirty(FALSE);
-        Show(PickerRecord("CUIPickFile", "Path", "fw|All|*"));
+        Show(ElementRecord("CUIPickFile", "Path", "fw|All|*"));
         CTraceCapture trace;
         CAutomation::OnNextModal(CAutomation::TypeAndConfirm((m_tree / "fw/a.bin").c_str()));
         Press();
@@ -123,7 +123,7 @@ TEST_F(PathPicker, StoredPathsOfAnyKindOpenTheDialogsAndCancelChangesNothing) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_path = row.stored.c_str();
-        Show(PickerRecord(row.cls, "Path", "key|All|*"));
+        Show(ElementRecord(row.cls, "Path", "key|All|*"));
         EXPECT_EQ(Field(), std::make_pair(row.stored, true)) << row.cls;
         CAutomation::OnNextModal(CAutomation::Cancel());
         Press();
@@ -159,7 +159,7 @@ TEST_F(PathPicker, FolderPickerPreselectsTheStoredFolderAndRefusesPathlessChoice
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_path = row.stored.c_str();
-        Show(PickerRecord("CUIPickPath", "Path", ""));
+        Show(ElementRecord("CUIPickPath", "Path", ""));
         EXPECT_EQ(Control(1001)->GetWindowText(), "Browse...");
         std::string preselected;
         CAutomation::OnNextModal([&](CWnd & modal) {

@@ -13,7 +13,7 @@ class PickInteger : public PickerTest {};
 } // namespace
 
 TEST_F(PickBase, TakesTwoIdentifiersAndTabSkipsTheReadOnlyField) {
-    Show({PickerRecord("CUIPickBase", "Number", ""), PickerRecord("CUIPickBase", "Path", "")});
+    Show({ElementRecord("CUIPickBase", "Number", ""), ElementRecord("CUIPickBase", "Path", "")});
     auto * edit = static_cast<CEditCtrl *>(Control(1000));
     ASSERT_NE(edit, nullptr);
     EXPECT_TRUE(edit->GetStyle() & ES_READONLY);
@@ -37,7 +37,7 @@ TEST_F(PickBase, ButtonTextFollowsTheThreadLanguage) {
     // clang-format on
     for (Row const & row : rows) {
         SetThreadLocale(row.language);
-        Show(PickerRecord("CUIPickInteger", "Number", ""));
+        Show(ElementRecord("CUIPickInteger", "Number", ""));
         EXPECT_EQ(Control(1001)->GetWindowText(), row.text) << row.language;
     }
 }
@@ -52,7 +52,7 @@ TEST_F(PickInteger, ShowsPlacesAndUnits) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = row.stored;
-        Show(PickerRecord("CUIPickInteger", "Number", row.format));
+        Show(ElementRecord("CUIPickInteger", "Number", row.format));
         EXPECT_EQ(Control(1000)->GetWindowText(), row.shown) << row.format;
     }
 }
@@ -74,7 +74,7 @@ TEST_F(PickInteger, DialogAcceptsRefusesAndCancels) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = row.stored;
-        Show(PickerRecord("CUIPickInteger", "Number", row.format));
+        Show(ElementRecord("CUIPickInteger", "Number", row.format));
         CAutomation::OnNextModal([&row](CWnd & modal) {
             for (std::size_t i = 0; i < row.typed.size(); ++i) {
                 bool const refused = i < row.messages.size();
@@ -101,7 +101,7 @@ TEST_F(PickInteger, DialogAcceptsRefusesAndCancels) {
 TEST_F(PickInteger, DialogShowsNameValueAndLimitAndSpeaksGerman) {
     SetThreadLocale(1031);
     m_item.m_number = 25;
-    Show(PickerRecord("CUIPickInteger", "Number", "0|1|s|0|100"));
+    Show(ElementRecord("CUIPickInteger", "Number", "0|1|s|0|100", "Level"));
     CAutomation::OnNextModal([](CWnd & modal) {
         EXPECT_EQ(modal.GetWindowText(), "Wert &bearbeiten");
         EXPECT_EQ(modal.GetDlgItem(CStringDialog::idPrompt)->GetWindowText(), "Level");
@@ -120,7 +120,7 @@ TEST_F(PickInteger, DialogShowsNameValueAndLimitAndSpeaksGerman) {
 TEST_F(PickBase, WithoutThePropertyTheFieldIsEmptyAndNoDialogOpens) {
     for (char const * cls :
          {"CUIPickInteger", "CUIPickList", "CUIBitMask", "CUIPickFile", "CUIPickPath"}) {
-        Show(PickerRecord(cls, "Missing", "1|A|B"));
+        Show(ElementRecord(cls, "Missing", "1|A|B"));
         EXPECT_EQ(Control(1000)->GetWindowText(), "") << cls;
         CTraceCapture trace; // a dialog left without actions would be cancelled with a trace
         Press();

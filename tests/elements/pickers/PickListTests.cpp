@@ -50,7 +50,7 @@ TEST_F(PickList, DialogChoosesAnEntryByItsData) {
     // clang-format on
     for (Row const & row : rows) {
         m_item.m_number = row.stored;
-        Show(PickerRecord("CUIPickList", "Number", row.format));
+        Show(ElementRecord("CUIPickList", "Number", row.format));
         EXPECT_EQ(Control(1000)->GetWindowText(), row.shownBefore) << row.format;
         CAutomation::OnNextModal(row.action);
         Press();
@@ -65,7 +65,7 @@ TEST_F(PickList, DialogIsCaptionedWithTheNameAndHoldsEveryEntry) {
     for (int i = 0; i < 10000; ++i)
         format += CString(i ? "|E" : "E") + CString(std::to_string(i).c_str());
     m_item.m_number = 5000;
-    Show(PickerRecord("CUIPickList", "Number", format));
+    Show(ElementRecord("CUIPickList", "Number", format, "Level"));
     EXPECT_EQ(Control(1000)->GetWindowText(), "E5000");
     CAutomation::OnNextModal([](CWnd & modal) {
         EXPECT_EQ(modal.GetWindowText(), "Level");
@@ -91,7 +91,7 @@ TEST_F(PickList, TextFormUsesTheEntryTexts) {
     // clang-format on
     for (Row const & row : rows) {
         CUIPickList element;
-        CUIData const record = PickerRecord("CUIPickList", "Number", "Auto||Manual");
+        CUIData const record = ElementRecord("CUIPickList", "Number", "Auto||Manual");
         element.Bind(&m_item, &record, CUIElement::modeNormal);
         EXPECT_EQ(element.UseTextMode(), 1);
         m_item.m_number = row.stored;

@@ -25,7 +25,7 @@ protected:
 
 TEST_F(MoreButton, EveryPressReportsOneChangeAndWritesNothing) {
     m_item.m_path = "kept";
-    Show(PickerRecord("CUIMoreButton", "Path", "", "More"));
+    Show(ElementRecord("CUIMoreButton", "Path", "", "More"));
     EXPECT_EQ(Control(1000)->GetWindowText(), "More");
     for (int i = 0; i < 3; ++i)
         CAutomation::Click(Control(1000));

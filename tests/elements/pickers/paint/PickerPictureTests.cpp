@@ -37,12 +37,12 @@ protected:
 TEST_F(PickerPicture, PageOfEveryPicker) {
     m_item.m_number = 2;
     m_item.m_path = "/var/log/device/with/a/long/path/to/its/logs";
-    Show({PickerRecord("CUIPickInteger", "Number", "0|2|V", "Trip time"),
-          PickerRecord("CUIPickList", "Number", "Off|Low|High", "Profile"),
-          PickerRecord("CUIBitMask", "Number", "4|Temp|Fan|Power", "Alarms"),
-          PickerRecord("CUIPickFile", "Path", "fw|All|*", "Firmware"),
-          PickerRecord("CUIPickPath", "Path", "", "Log folder"),
-          PickerRecord("CUIMoreButton", "Path", "", "More...")});
+    Show({ElementRecord("CUIPickInteger", "Number", "0|2|V", "Trip time"),
+          ElementRecord("CUIPickList", "Number", "Off|Low|High", "Profile"),
+          ElementRecord("CUIBitMask", "Number", "4|Temp|Fan|Power", "Alarms"),
+          ElementRecord("CUIPickFile", "Path", "fw|All|*", "Firmware"),
+          ElementRecord("CUIPickPath", "Path", "", "Log folder"),
+          ElementRecord("CUIMoreButton", "Path", "", "More...")});
     Check(m_frame, "picker-page");
 }
 
@@ -50,7 +50,7 @@ TEST_F(PickerPicture, IntegerDialogAndItsRefusalInEnglishAndGerman) {
     for (LCID language : {1033, 1031}) {
         SetThreadLocale(language);
         m_item.m_number = 1250;
-        Show(PickerRecord("CUIPickInteger", "Number", "0|2|V|0|5000", "Output voltage"));
+        Show(ElementRecord("CUIPickInteger", "Number", "0|2|V|0|5000", "Output voltage"));
         std::string const name = "integer-refusal-" + std::to_string(language);
         CAutomation::OnNextModal([&](CWnd & modal) {
             if (language == 1033)
@@ -68,8 +68,8 @@ TEST_F(PickerPicture, IntegerDialogAndItsRefusalInEnglishAndGerman) {
 
 TEST_F(PickerPicture, PickListDialog) {
     m_item.m_number = 2;
-    Show(PickerRecord("CUIPickList", "Number", "Off|Low|High|Boost|Eco|Night|Day|Max|Min|Test",
-                      "Profile"));
+    Show(ElementRecord("CUIPickList", "Number", "Off|Low|High|Boost|Eco|Night|Day|Max|Min|Test",
+                       "Profile"));
     CAutomation::OnNextModal([](CWnd & modal) {
         Check(modal, "pick-list-dialog");
         CAutomation::PressKey(VK_ESCAPE);
@@ -81,7 +81,7 @@ TEST_F(PickerPicture, BitMaskDialog) {
     if (!CRuntimeClass::FindClass(CEntity(VantorUIModule(), "CUICheck")))
         GTEST_SKIP() << "the library has no check box element";
     m_item.m_number = 0x15;
-    Show(PickerRecord("CUIBitMask", "Number", "3|Over & under|Fan|Power|Door|Remote", "Alarms"));
+    Show(ElementRecord("CUIBitMask", "Number", "3|Over & under|Fan|Power|Door|Remote", "Alarms"));
     CAutomation::OnNextModal([](CWnd & modal) {
         Check(modal, "bit-mask-dialog");
         CAutomation::PressKey(VK_ESCAPE);

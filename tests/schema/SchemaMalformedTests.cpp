@@ -28,6 +28,8 @@ struct Loaded {
     std::vector<std::string> tags;
     std::vector<std::string> tips;
     bool traced;
+    std::vector<std::string> labels;
+    std::vector<std::string> lines; // what was traced
 };
 
 Loaded LoadList(std::string const & bytes) {
@@ -37,11 +39,14 @@ Loaded LoadList(std::string const & bytes) {
     CTraceCapture trace;
     CMalformedItem item;
     CUISchema schema(&item);
-    Loaded loaded{{}, {}, !trace.GetLines().IsEmpty()};
+    Loaded loaded{{}, {}, !trace.GetLines().IsEmpty(), {}, {}};
     for (UINT i = 0; i < schema.GetCount(); ++i) {
         loaded.tags.push_back(schema.GetAt(i).m_tag.Str());
         loaded.tips.push_back(schema.GetAt(i).m_tip.Str());
+        loaded.labels.push_back(schema.GetAt(i).m_label.Str());
     }
+    for (CString const & line : trace.GetLines())
+        loaded.lines.push_back(line.Str());
     return loaded;
 }
 
@@ -84,16 +89,12 @@ TEST(SchemaMalformedLists, AHugeBrokenListTracesItsFirstDropsAndACount) {
     std::string bytes;
     for (int i = 0; i < 1000; ++i)
         bytes += "T" + std::to_string(i) + ",t,,CUINoSuchClass" + '\0';
-    g_list[0] = CResource{RT_RCDATA, "CMalformedItemUIList", 0,
-                          1033,      bytes.data(),           static_cast<UINT>(bytes.size())};
-    CResourceRegistration registration(g_list, 1);
-    CTraceCapture trace;
-    CMalformedItem item;
-    CUISchema schema(&item);
-    ASSERT_EQ(trace.GetLines().GetCount(), 201u);
-    EXPECT_EQ(trace.GetLines()[199].Str().rfind("Schema record T199 ", 0), 0u);
-    EXPECT_EQ(trace.GetLines()[200], "Schema list CMalformedItemUIList: 800 more records with "
-                                     "problems, not listed\n");
+    Loaded const loaded = LoadList(bytes);
+    ASSERT_EQ(loaded.lines.size(), 201u);
+    EXPECT_EQ(loaded.lines[199].rfind("Schema record T199 ", 0), 0u);
+    EXPECT_EQ(loaded.lines[200],
+              "Schema list CMalformedItemUIList: 800 more records with problems, "
+              "not listed\n");
 }
 
 TEST(SchemaMalformedLists, QuotedFieldsKeepTheirCommas) {
@@ -115,16 +116,10 @@ TEST(SchemaMalformedLists, QuotedFieldsKeepTheirCommas) {
     };
     for (Case const & c : cases) {
         SCOPED_TRACE(c.record);
-        std::string const bytes = c.record + '\0' + '\0';
-        g_list[0] = CResource{RT_RCDATA, "CMalformedItemUIList", 0,
-                              1033,      bytes.data(),           static_cast<UINT>(bytes.size())};
-        CResourceRegistration registration(g_list, 1);
-        CTraceCapture trace;
-        CMalformedItem item;
-        CUISchema schema(&item);
-        ASSERT_EQ(schema.GetCount(), 1u);
-        EXPECT_EQ(schema.GetAt(0).m_label, c.label);
-        EXPECT_EQ(schema.GetAt(0).m_tip, c.tip);
-        EXPECT_EQ(!trace.GetLines().IsEmpty(), c.traced);
+        Loaded const loaded = LoadList(c.record + '\0' + '\0');
+        ASSERT_EQ(loaded.labels.size(), 1u);
+        EXPECT_EQ(loaded.labels[0], c.label);
+        EXPECT_EQ(loaded.tips[0], c.tip);
+        EXPECT_EQ(loaded.traced, c.traced);
     }
 }

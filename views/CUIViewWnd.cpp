@@ -350,24 +350,6 @@ CUIElement * CUIViewWnd::IdOwner(UINT id) const {
     return id >= m_firstId && index < m_idOwners.GetCount() ? m_idOwners[index] : nullptr;
 }
 
-int CUIViewWnd::OfferCommand(UINT id, UINT code) {
-    // The element that took the identifier answers for it; only an identifier no element
-    // took while creating its controls is offered to every element in order.
-    if (CUIElement * owner = IdOwner(id)) {
-        if (!owner->NotifyUI(id, code))
-            return 0;
-        SendChange(owner->GetItem(), owner->GetTag());
-        return 1;
-    }
-    for (UINT i = 0; i < m_elements.GetCount(); ++i) {
-        if (m_elements[i]->NotifyUI(id, code)) {
-            SendChange(m_elements[i]->GetItem(), m_elements[i]->GetTag());
-            return 1;
-        }
-    }
-    return 0;
-}
-
 void CUIViewWnd::OnAttach() {
     if (!GetSafeHwnd())
         return;

@@ -5,6 +5,7 @@
 #include "CMap.hpp"
 #include "CRect.hpp"
 #include "CString.hpp"
+#include "CUIElement.hpp"
 #include "WinConstants.hpp"
 #include "vantorui_export.h"
 
@@ -218,9 +219,20 @@ private:
     // a notification reaches its element without a walk over the page.
     CArray<CUIElement *> m_idOwners{16};
     CUIElement * IdOwner(UINT id) const;
-    // Offers a command notification to its element (see the notes on notifications above);
-    // 1 when an element answered and its change was sent.
-    int OfferCommand(UINT id, UINT code);
+    // Offers a WM_COMMAND code or a WM_NOTIFY header to the element that took the identifier,
+    // or, for an identifier no element took, to every element in order until one answers;
+    // the answering element's change is sent. 1 when an element answered.
+    template <class Notification>
+    int Offer(UINT id, Notification & notification) {
+        if (CUIElement * owner = IdOwner(id))
+            return Answered(owner, owner->NotifyUI(id, notification));
+        for (UINT i = 0; i < m_elements.GetCount(); ++i)
+            if (Answered(m_elements[i], m_elements[i]->NotifyUI(id, notification)))
+                return 1;
+        return 0;
+    }
+    // Sends the change of an element that answered a notification; 1 when it did.
+    int Answered(CUIElement * element, int answer);
     // The tooltip's window, to notice that it went with the main window that owns it.
     HWND m_toolTipWnd = nullptr;
     CUIToolTip * ToolTip();

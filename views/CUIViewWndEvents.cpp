@@ -206,25 +206,20 @@ BOOL CUIViewWnd::OnCommand(UINT id, UINT code, CWnd &) {
     }
     if (id < m_firstId || id >= m_nextId)
         return FALSE;
-    return OfferCommand(id, code) ? TRUE : FALSE;
+    return Offer(id, code) ? TRUE : FALSE;
 }
 
 BOOL CUIViewWnd::OnNotify(UINT id, NMHDR & header) {
     if (id < m_firstId || id >= m_nextId)
         return FALSE;
-    if (CUIElement * owner = IdOwner(id)) {
-        if (!owner->NotifyUI(id, header))
-            return FALSE;
-        SendChange(owner->GetItem(), owner->GetTag());
-        return TRUE;
-    }
-    for (UINT i = 0; i < m_elements.GetCount(); ++i) {
-        if (m_elements[i]->NotifyUI(id, header)) {
-            SendChange(m_elements[i]->GetItem(), m_elements[i]->GetTag());
-            return TRUE;
-        }
-    }
-    return FALSE;
+    return Offer(id, header) ? TRUE : FALSE;
+}
+
+int CUIViewWnd::Answered(CUIElement * element, int answer) {
+    if (!answer)
+        return 0;
+    SendChange(element->GetItem(), element->GetTag());
+    return 1;
 }
 
 void CUIViewWnd::OnFocusNotify(UINT, CWnd & ctrl) {
